@@ -1,0 +1,28 @@
+#include "engine/ApplicationTitle.h"
+
+#include <gtest/gtest.h>
+
+namespace tintara {
+namespace {
+
+TEST(ApplicationTitle, FormsTheTitleFromTheFileName) {
+  EXPECT_EQ(ApplicationTitleFromPath(u"C:\\Program Files\\TINTARA.EXE"), u"Tintara");
+  EXPECT_EQ(ApplicationTitleFromPath(u"C:\\tools\\tintara.exe"), u"tintara");
+  EXPECT_EQ(ApplicationTitleFromPath(u"D:my.colour.tool.exe"), u"my");
+  EXPECT_EQ(ApplicationTitleFromPath(u"\\\\server\\share\\ÄRGER.exe"), u"Ärger");
+  EXPECT_EQ(ApplicationTitleFromPath(u"C:\\dir.with.dots\\Noext"), u"Noext");
+  EXPECT_EQ(ApplicationTitleFromPath(u"C:\\.hidden"), u"");
+}
+
+TEST(ApplicationTitle, ErrorTextGetsAFullStopAfterCharactersAboveIt) {
+  EXPECT_EQ(ErrorReportText(u"Stream write error"), u"Stream write error.");
+  EXPECT_EQ(ErrorReportText(u"Code 7"), u"Code 7.");
+  EXPECT_EQ(ErrorReportText(u"Why?"), u"Why?.");
+  EXPECT_EQ(ErrorReportText(u"Done."), u"Done.");
+  EXPECT_EQ(ErrorReportText(u"Stop!"), u"Stop!");
+  EXPECT_EQ(ErrorReportText(u"(x)"), u"(x)");
+  EXPECT_EQ(ErrorReportText(u""), u"");
+}
+
+}  // namespace
+}  // namespace tintara
