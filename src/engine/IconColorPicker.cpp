@@ -14,7 +14,9 @@ TColor ColorAt(const std::uint8_t* bgr) {
 
 }  // namespace
 
-bool SelectsMostUsedColor(std::u16string_view mode) { return mode == kModeMostUsed; }
+bool SelectsMostUsedColor(std::u16string_view mode) {
+  return mode == kModeMostUsed;
+}
 
 TColor CenterColor(const RenderedIconBitmap& bitmap) {
   try {
@@ -26,18 +28,38 @@ TColor CenterColor(const RenderedIconBitmap& bitmap) {
 
 TColor MostUsedColor(const RenderedIconBitmap& bitmap) {
   ColorCountTable table;
-  // Icons are mostly runs of one colour, so each run is counted with one search; the
-  // table ends up exactly as if every pixel had been counted on its own.
+  // Pixels are gathered in runs of one colour. Each run's hash is computed and its
+  // slot fetched from memory a few runs before the run is counted, so the hash's long
+  // dependency chain and the cache misses overlap with other work. The table ends up
+  // exactly as if every pixel had been counted on its own, in order.
+  constexpr unsigned kAhead = 16;  // a power of two
+  struct Pending {
+    TColor key;
+    std::int32_t hash;
+    std::int32_t run;
+  };
+  Pending ring[kAhead];
+  unsigned queued = 0;
+  const auto push = [&](TColor key, std::int32_t run) {
+    Pending& slot = ring[queued % kAhead];
+    if (queued >= kAhead) table.IncrementHashed(slot.key, slot.hash, slot.run);
+    slot = Pending{key, ColorKeyHash(key), run};
+    table.PrefetchHome(slot.hash);
+    ++queued;
+  };
   for (std::int32_t y = 0; y < bitmap.Height(); ++y) {
-    const std::uint8_t* row = bitmap.Row(y);
-    std::int32_t x = 0;
-    while (x < bitmap.Width()) {
-      const TColor key = ColorAt(row + 3 * x);
-      std::int32_t run = 1;
-      while (x + run < bitmap.Width() && ColorAt(row + 3 * (x + run)) == key) ++run;
-      table.Increment(key, run);
-      x += run;
+    const std::uint8_t* p = bitmap.Row(y);
+    const std::uint8_t* const end = p + 3 * static_cast<std::size_t>(bitmap.Width());
+    while (p < end) {
+      const std::uint8_t* q = p + 3;
+      while (q < end && q[0] == p[0] && q[1] == p[1] && q[2] == p[2]) q += 3;
+      push(ColorAt(p), static_cast<std::int32_t>((q - p) / 3));
+      p = q;
     }
+  }
+  for (unsigned i = queued > kAhead ? queued - kAhead : 0; i < queued; ++i) {
+    const Pending& slot = ring[i % kAhead];
+    table.IncrementHashed(slot.key, slot.hash, slot.run);
   }
   TColor result = 0;
   std::int32_t best = 0;

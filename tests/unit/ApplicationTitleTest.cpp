@@ -1,6 +1,6 @@
-#include "engine/ApplicationTitle.h"
-
 #include <gtest/gtest.h>
+
+#include "engine/ApplicationTitle.h"
 
 namespace tintara {
 namespace {

@@ -1,8 +1,8 @@
-#include "engine/ColorCountTable.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "engine/ColorCountTable.h"
 
 namespace tintara {
 namespace {
@@ -55,9 +55,8 @@ TEST(ColorCountTable, SlotsFollowHomeSlotsLinearProbingAndResizeOrder) {
   }
   ASSERT_EQ(table.Capacity(), 8);
   const auto& slots = table.Slots();
-  const std::vector<std::pair<int, TColor>> expected = {{2, 0x808080}, {3, 0xFFFFFF},
-                                                         {4, 0x0000FF}, {5, 0x00FF00},
-                                                         {6, 0xFF0000}, {7, 0x000000}};
+  const std::vector<std::pair<int, TColor>> expected = {
+      {2, 0x808080}, {3, 0xFFFFFF}, {4, 0x0000FF}, {5, 0x00FF00}, {6, 0xFF0000}, {7, 0x000000}};
   for (const auto& [index, key] : expected) {
     EXPECT_NE(slots[static_cast<std::size_t>(index)].HashCode, 0) << index;
     EXPECT_EQ(slots[static_cast<std::size_t>(index)].Key, key) << index;
@@ -67,7 +66,8 @@ TEST(ColorCountTable, SlotsFollowHomeSlotsLinearProbingAndResizeOrder) {
   EXPECT_EQ(slots[1].HashCode, 0);
   std::vector<TColor> order;
   table.ForEach([&](TColor key, std::int32_t) { order.push_back(key); });
-  EXPECT_EQ(order, (std::vector<TColor>{0x808080, 0xFFFFFF, 0x0000FF, 0x00FF00, 0xFF0000, 0x000000}));
+  EXPECT_EQ(order,
+            (std::vector<TColor>{0x808080, 0xFFFFFF, 0x0000FF, 0x00FF00, 0xFF0000, 0x000000}));
 }
 
 TEST(ColorCountTable, IncrementLeavesTheSameTableAsContainsSetAdd) {

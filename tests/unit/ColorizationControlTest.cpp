@@ -1,7 +1,6 @@
-#include "engine/ColorizationControl.h"
-
 #include <gtest/gtest.h>
 
+#include "engine/ColorizationControl.h"
 #include "platform/memory/MemoryDesktop.h"
 
 namespace tintara {
@@ -79,7 +78,8 @@ TEST_F(ColorizationControlTest, StaysSilentWhenAnythingIsMissingOrOff) {
       {"composition off", [](MemoryDesktop& d) { d.library.compositionFlag = 0; }},
       {"composition query fails",
        [](MemoryDesktop& d) { d.library.compositionResult = static_cast<HResult>(0x80004005); }},
-      {"composition query returns S_FALSE", [](MemoryDesktop& d) { d.library.compositionResult = 1; }},
+      {"composition query returns S_FALSE",
+       [](MemoryDesktop& d) { d.library.compositionResult = 1; }},
       {"first read fails",
        [](MemoryDesktop& d) { d.library.readResult = static_cast<HResult>(0x8007000E); }},
   };

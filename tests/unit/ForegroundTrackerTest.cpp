@@ -1,7 +1,6 @@
-#include "engine/ForegroundTracker.h"
-
 #include <gtest/gtest.h>
 
+#include "engine/ForegroundTracker.h"
 #include "engine/IconColorPicker.h"
 #include "platform/PlatformError.h"
 #include "platform/memory/MemoryDesktop.h"

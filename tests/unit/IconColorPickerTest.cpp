@@ -1,8 +1,8 @@
-#include "engine/IconColorPicker.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "engine/IconColorPicker.h"
 
 namespace tintara {
 namespace {

@@ -1,6 +1,6 @@
-#include "platform/memory/MemoryDesktop.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/memory/MemoryDesktop.h"
 
 namespace tintara {
 namespace {
