@@ -42,6 +42,19 @@ TEST(MemoryDesktop, DrawsIconsOverWhiteLikeThePlatform) {
   EXPECT_EQ(bitmap.PixelColor(2, 0), 0xFFFFFFu);
   EXPECT_EQ(bitmap.PixelColor(3, 0), 0x000000u);  // inverted white
   EXPECT_EQ(desktop.MeasureIcon(desktop.AddIcon(mono)), std::nullopt);
+
+  // A 32-bit image with an empty alpha channel goes through its mask instead.
+  bitmap.SetSize(2, 1);
+  MemoryIcon noAlpha = MemoryIcon::Solid(2, 1, 0x00FF00);
+  for (auto& p : noAlpha.pixels) p &= 0x00FFFFFFu;
+  noAlpha.andMask = {0, 1};
+  ASSERT_TRUE(desktop.DrawIconOnWhite(desktop.AddIcon(noAlpha), 0, bitmap));
+  EXPECT_EQ(bitmap.PixelColor(0, 0), 0x00FF00u);
+  EXPECT_EQ(bitmap.PixelColor(1, 0), 0xFF00FFu);  // colour under a set mask inverts
+  bitmap.SetSize(2, 1);
+  ASSERT_TRUE(desktop.DrawIconOnWhite(desktop.AddIcon(MemoryIcon::Solid(2, 1, 0x00FF00, 0)), 0,
+                                      bitmap));
+  EXPECT_EQ(bitmap.PixelColor(0, 0), 0xFFFFFFu);
 }
 
 TEST(MemoryDesktop, GoneWindowsAndInjectedFailuresReadAsNothing) {

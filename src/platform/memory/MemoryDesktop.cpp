@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/PlatformError.h"
+#include "platform/memory/ProfileText.h"
 
 namespace tintara {
 namespace {
@@ -32,12 +33,18 @@ MemoryIcon MemoryIcon::Solid(std::int32_t width, std::int32_t height, TColor col
                              (static_cast<std::uint32_t>(Channel(color, 8)) << 8) |
                              Channel(color, 16);
   icon.pixels.assign(static_cast<std::size_t>(width * height), argb);
+  if (alpha == 0) {
+    // Stored the way icon editors store a fully transparent image: black colour under
+    // a set mask, which is what is drawn when the alpha channel is empty.
+    icon.pixels.assign(icon.pixels.size(), 0);
+    icon.andMask.assign(icon.pixels.size(), 1);
+  }
   return icon;
 }
 
 MemoryIcon MemoryIcon::MaskedSolid(std::int32_t width, std::int32_t height, TColor color,
                                    bool transparent) {
-  MemoryIcon icon = Solid(width, height, color, 0);
+  MemoryIcon icon = Solid(width, height, color, 0xFF);
   icon.kind = Kind::Masked;
   for (auto& p : icon.pixels) p &= 0x00FFFFFFu;
   icon.andMask.assign(icon.pixels.size(), transparent ? 1 : 0);
@@ -137,12 +144,19 @@ bool MemoryDesktop::DrawIconOnWhite(IconHandle icon, TColor textColor,
   if (i == nullptr || !i->drawable) return false;
   const std::int32_t w = std::min(i->width, bitmap.Width());
   const std::int32_t h = std::min(i->height, bitmap.Height());
+  // A 32-bit image whose alpha channel is empty everywhere is drawn through its mask,
+  // as the platform does; a missing mask counts as opaque.
+  MemoryIcon::Kind kind = i->kind;
+  if (kind == MemoryIcon::Kind::Alpha32 &&
+      std::all_of(i->pixels.begin(), i->pixels.end(), [](std::uint32_t p) { return p >> 24 == 0; })) {
+    kind = MemoryIcon::Kind::Masked;
+  }
   for (std::int32_t y = 0; y < h; ++y) {
     for (std::int32_t x = 0; x < w; ++x) {
       const auto k = static_cast<std::size_t>(y * i->width + x);
       const TColor below = bitmap.PixelColor(x, y);
       TColor out = below;
-      switch (i->kind) {
+      switch (kind) {
         case MemoryIcon::Kind::Alpha32: {
           const std::uint32_t p = i->pixels[k];
           const std::uint8_t a = Channel(p, 24);
@@ -154,7 +168,8 @@ bool MemoryDesktop::DrawIconOnWhite(IconHandle icon, TColor textColor,
         case MemoryIcon::Kind::Masked: {
           const std::uint32_t p = i->pixels[k];
           const TColor color = FromRgb(Channel(p, 16), Channel(p, 8), Channel(p, 0));
-          out = ((i->andMask[k] != 0 ? below : 0u) ^ color) & 0xFFFFFFu;
+          const bool transparent = k < i->andMask.size() && i->andMask[k] != 0;
+          out = ((transparent ? below : 0u) ^ color) & 0xFFFFFFu;
           break;
         }
         case MemoryIcon::Kind::Monochrome: {
@@ -230,6 +245,143 @@ HResult MemoryDesktop::CallColorizationWrite(EntryPoint entry, ColorizationParam
   library.record = params;
   library.writes.push_back(params);
   return 0;
+}
+
+// --- profile files, the per-user registry, the running program, message boxes ---
+
+MemoryRegistryValue MemoryRegistryValue::String(std::u16string_view text) {
+  MemoryRegistryValue value;
+  value.type = RegistryValueType::String;
+  for (const char16_t c : text) {
+    value.data.push_back(static_cast<std::uint8_t>(c & 0xFFu));
+    value.data.push_back(static_cast<std::uint8_t>(c >> 8));
+  }
+  value.data.insert(value.data.end(), {0, 0});
+  return value;
+}
+
+MemoryRegistryValue MemoryRegistryValue::Dword(std::uint32_t number) {
+  MemoryRegistryValue value;
+  value.type = RegistryValueType::Dword;
+  for (int shift = 0; shift < 32; shift += 8) value.data.push_back(Channel(number, shift));
+  return value;
+}
+
+std::u16string MemoryRegistryValue::Text() const {
+  std::u16string text;
+  for (std::size_t i = 0; i + 1 < data.size(); i += 2) {
+    const auto c = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+    if (c == u'\0') break;
+    text.push_back(c);
+  }
+  return text;
+}
+
+bool MemoryDesktop::ProfileWritable(std::u16string_view file) const {
+  if (readOnlyFiles.count(file) != 0) return false;
+  for (const auto& folder : refusingFolders) {
+    std::u16string prefix = folder;
+    if (prefix.empty() || prefix.back() != u'\\') prefix.push_back(u'\\');
+    if (file.size() > prefix.size() && EqualIgnoringCase(file.substr(0, prefix.size()), prefix)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::u16string MemoryDesktop::ReadProfileValue(std::u16string_view file,
+                                               std::u16string_view section, std::u16string_view key,
+                                               std::u16string_view defaultValue, int capacity) {
+  std::u16string value(defaultValue);
+  if (!Enter("ReadProfileValue")) {
+    const auto it = profileFiles.find(file);
+    if (it != profileFiles.end()) {
+      if (auto found = FindProfileValue(it->second, section, key)) value = std::move(*found);
+    }
+  }
+  if (capacity <= 0) return {};
+  if (value.size() >= static_cast<std::size_t>(capacity)) {
+    value.resize(static_cast<std::size_t>(capacity - 1));
+  }
+  return value;
+}
+
+bool MemoryDesktop::WriteProfileValue(std::u16string_view file, std::u16string_view section,
+                                      std::u16string_view key, std::u16string_view value) {
+  if (Enter("WriteProfileValue") || !ProfileWritable(file)) return false;
+  std::u16string& text = profileFiles[std::u16string(file)];
+  text = WithProfileValue(text, section, key, value);
+  return true;
+}
+
+void MemoryDesktop::FlushProfile(std::u16string_view /*file*/) {
+  // Writes reach the files at once; only the request is recorded.
+  Enter("FlushProfile");
+}
+
+MemoryRegistryKey* MemoryDesktop::FindOpenKey(RegistryKeyHandle key) {
+  const auto open = openKeys.find(key);
+  if (open == openKeys.end()) return nullptr;
+  const auto it = userKeys.find(open->second);
+  return it == userKeys.end() ? nullptr : &it->second;
+}
+
+RegistryKeyHandle MemoryDesktop::OpenUserKey(std::u16string_view path) {
+  if (Enter("OpenUserKey") || userKeys.count(path) == 0) return 0;
+  const RegistryKeyHandle handle = nextKey_;
+  nextKey_ += 0x10;
+  openKeys[handle] = std::u16string(path);
+  return handle;
+}
+
+bool MemoryDesktop::RegistryValueExists(RegistryKeyHandle key, std::u16string_view name) {
+  MemoryRegistryKey* k = Enter("RegistryValueExists") ? nullptr : FindOpenKey(key);
+  return k != nullptr && k->values.count(name) != 0;
+}
+
+bool MemoryDesktop::SetRegistryString(RegistryKeyHandle key, std::u16string_view name,
+                                      std::u16string_view data) {
+  MemoryRegistryKey* k = Enter("SetRegistryString") ? nullptr : FindOpenKey(key);
+  if (k == nullptr || k->refusesWrites) return false;
+  k->values[std::u16string(name)] = MemoryRegistryValue::String(data);
+  return true;
+}
+
+bool MemoryDesktop::DeleteRegistryValue(RegistryKeyHandle key, std::u16string_view name) {
+  MemoryRegistryKey* k = Enter("DeleteRegistryValue") ? nullptr : FindOpenKey(key);
+  if (k == nullptr || k->refusesDeletes) return false;
+  const auto it = k->values.find(name);
+  if (it == k->values.end()) return false;
+  k->values.erase(it);
+  return true;
+}
+
+void MemoryDesktop::CloseRegistryKey(RegistryKeyHandle key) {
+  Enter("CloseRegistryKey");
+  openKeys.erase(key);
+}
+
+std::u16string MemoryDesktop::ModuleFileName() {
+  if (Enter("ModuleFileName")) return {};
+  return moduleFileName;
+}
+
+std::u16string MemoryDesktop::CommandLine() {
+  Enter("CommandLine");
+  return commandLine;
+}
+
+MessageAnswer MemoryDesktop::ShowMessageBox(std::u16string_view caption, std::u16string_view text,
+                                            MessageIcon icon, MessageButtons buttons) {
+  MessageAnswer answer = buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+  if (Enter("ShowMessageBox")) {
+    answer = MessageAnswer::Closed;
+  } else if (!messageAnswers.empty()) {
+    answer = messageAnswers.front();
+    messageAnswers.pop_front();
+  }
+  messageBoxes.push_back({std::u16string(caption), std::u16string(text), icon, buttons, answer});
+  return answer;
 }
 
 }  // namespace tintara
