@@ -1,0 +1,90 @@
+#include "BmpWriter.h"
+
+#include "ByteWriter.h"
+#include "DibLayout.h"
+
+namespace tintara::picturegen {
+namespace {
+
+constexpr std::uint16_t kBmpSignature = 0x4D42;  // "BM"
+constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiBitfields = 3;
+constexpr std::uint32_t kLcsSrgb = 0x73524742;  // 'sRGB'
+constexpr std::uint32_t kLcsGmImages = 4;
+
+void FileHeader(ByteWriter& out, std::uint32_t fileSize, std::uint32_t pixelOffset) {
+  out.U16(kBmpSignature);
+  out.U32(fileSize);
+  out.U32(0);
+  out.U32(pixelOffset);
+}
+
+// Bottom-up rows, blue-green-red order, alpha last when there are four bytes.
+void Pixels(ByteWriter& out, const Image& image, int bitsPerPixel) {
+  const std::uint32_t stride = DibStride(image.Width(), bitsPerPixel);
+  const std::uint32_t used = static_cast<std::uint32_t>(image.Width() * bitsPerPixel / 8);
+  for (int y = image.Height() - 1; y >= 0; --y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      const Rgba& p = image.At(x, y);
+      out.U8(p.b);
+      out.U8(p.g);
+      out.U8(p.r);
+      if (bitsPerPixel == 32) out.U8(p.a);
+    }
+    out.Zeros(stride - used);
+  }
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeBmp24(const Image& image) {
+  const std::uint32_t pixelBytes =
+      DibStride(image.Width(), 24) * static_cast<std::uint32_t>(image.Height());
+  const std::uint32_t offset = kBitmapFileHeaderSize + kBitmapInfoHeaderSize;
+  ByteWriter out;
+  FileHeader(out, offset + pixelBytes, offset);
+  out.U32(kBitmapInfoHeaderSize);
+  out.I32(image.Width());
+  out.I32(image.Height());
+  out.U16(1);
+  out.U16(24);
+  out.U32(kBiRgb);
+  out.U32(pixelBytes);
+  out.I32(kPixelsPerMetre);
+  out.I32(kPixelsPerMetre);
+  out.U32(0);
+  out.U32(0);
+  Pixels(out, image, 24);
+  return out.Take();
+}
+
+std::vector<std::uint8_t> EncodeBmp32(const Image& image) {
+  const std::uint32_t pixelBytes =
+      DibStride(image.Width(), 32) * static_cast<std::uint32_t>(image.Height());
+  const std::uint32_t offset = kBitmapFileHeaderSize + kBitmapV5HeaderSize;
+  ByteWriter out;
+  FileHeader(out, offset + pixelBytes, offset);
+  out.U32(kBitmapV5HeaderSize);
+  out.I32(image.Width());
+  out.I32(image.Height());
+  out.U16(1);
+  out.U16(32);
+  out.U32(kBiBitfields);
+  out.U32(pixelBytes);
+  out.I32(kPixelsPerMetre);
+  out.I32(kPixelsPerMetre);
+  out.U32(0);
+  out.U32(0);
+  out.U32(0x00FF0000);  // red mask
+  out.U32(0x0000FF00);  // green mask
+  out.U32(0x000000FF);  // blue mask
+  out.U32(0xFF000000);  // alpha mask
+  out.U32(kLcsSrgb);
+  out.Zeros(36 + 12);  // endpoints and gamma: unused for sRGB
+  out.U32(kLcsGmImages);
+  out.Zeros(12);  // no profile data, reserved
+  Pixels(out, image, 32);
+  return out.Take();
+}
+
+}  // namespace tintara::picturegen

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "Image.h"
+
+namespace tintara::picturegen {
+
+// A BMP file with 24 bits per pixel; the image's alpha is left out.
+std::vector<std::uint8_t> EncodeBmp24(const Image& image);
+
+// A BMP file with 32 bits per pixel and straight alpha, described by a BITMAPV5HEADER
+// with explicit channel masks so that readers keep the alpha.
+std::vector<std::uint8_t> EncodeBmp32(const Image& image);
+
+}  // namespace tintara::picturegen
