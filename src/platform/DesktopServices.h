@@ -2,8 +2,12 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
+#include "platform/Geometry.h"
 #include "platform/RenderedIconBitmap.h"
+#include "platform/SettingsServiceTypes.h"
 #include "platform/Types.h"
 
 namespace tintara {
@@ -20,6 +24,14 @@ enum class WindowIconKind : std::int32_t {
   Big = 1,     // ICON_BIG
   Small2 = 2,  // ICON_SMALL2
 };
+
+// A region of the window system; 0 means none. Whoever created it deletes it, unless a
+// window took it over (SetWindowRegion).
+using RegionHandle = std::uint64_t;
+
+// WM_SYSCOMMAND with the move command combined with the caption hit code: the window
+// follows the pointer until the button is released.
+inline constexpr std::uint32_t kSysCommandDragMove = 0xF012;
 
 // System colour indices the logic asks for.
 inline constexpr int kColorWindowText = 8;  // COLOR_WINDOWTEXT
@@ -73,6 +85,82 @@ class DesktopServices {
   // Entry 131: makes the record the current colorization.
   virtual HResult CallColorizationWrite(EntryPoint entry, ColorizationParams& params,
                                         std::uint32_t unknown) = 0;
+
+  // --- profile (INI) files -------------------------------------------------------
+
+  // GetPrivateProfileStringW with a buffer of `capacity` UTF-16 units, terminator
+  // included: at most capacity - 1 units of the value, and the default (cut the same
+  // way) when the file, the section or the key is missing or cannot be read.
+  virtual std::u16string ReadProfileValue(std::u16string_view file, std::u16string_view section,
+                                          std::u16string_view key, std::u16string_view defaultValue,
+                                          int capacity) = 0;
+  // WritePrivateProfileStringW for one value, creating the file and the section when
+  // they are missing. False when the write is refused.
+  virtual bool WriteProfileValue(std::u16string_view file, std::u16string_view section,
+                                 std::u16string_view key, std::u16string_view value) = 0;
+  // WritePrivateProfileStringW with section, key and value all absent: puts what the
+  // profile service still holds for the file on disk. Its outcome tells nothing
+  // dependable (some implementations always report failure), so there is none.
+  virtual void FlushProfile(std::u16string_view file) = 0;
+
+  // --- the per-user registry -----------------------------------------------------
+
+  // Opens a key under HKEY_CURRENT_USER for full access, never creating it; 0 when it
+  // cannot be opened. Every key opened here is closed with CloseRegistryKey.
+  virtual RegistryKeyHandle OpenUserKey(std::u16string_view path) = 0;
+  // Whether a value of that name exists, whatever its type; false for key 0.
+  virtual bool RegistryValueExists(RegistryKeyHandle key, std::u16string_view name) = 0;
+  // Sets a REG_SZ value, replacing any value of that name and type: the text and its
+  // terminating NUL, (length + 1) * 2 bytes. False when refused or for key 0.
+  virtual bool SetRegistryString(RegistryKeyHandle key, std::u16string_view name,
+                                 std::u16string_view data) = 0;
+  // False when the value is absent, the delete is refused, or for key 0.
+  virtual bool DeleteRegistryValue(RegistryKeyHandle key, std::u16string_view name) = 0;
+  virtual void CloseRegistryKey(RegistryKeyHandle key) = 0;
+
+  // --- the running program -------------------------------------------------------
+
+  // GetModuleFileNameW for the program's own module: the full path of the executable.
+  virtual std::u16string ModuleFileName() = 0;
+  // GetCommandLineW: the whole command line, program path included.
+  virtual std::u16string CommandLine() = 0;
+
+  // --- window shape, moving and showing (Win32DesktopWindows.cpp) ----------------
+
+  // CreateRoundRectRgn: the rectangle (x1, y1)-(x2, y2) with corners cut by an ellipse
+  // of the given size; as the system does it, the right and bottom edges stay out, so
+  // the region covers x1 .. x2 - 2 and y1 .. y2 - 2. 0 when refused.
+  virtual RegionHandle CreateRoundRectRegion(std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                                             std::int32_t y2, std::int32_t ellipseWidth,
+                                             std::int32_t ellipseHeight) = 0;
+  // CreateRectRgn: x1 .. x2 - 1 and y1 .. y2 - 1. 0 when refused.
+  virtual RegionHandle CreateRectRegion(std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                                        std::int32_t y2) = 0;
+  // CombineRgn(destination, first, second, RGN_OR); false when it reports an error.
+  virtual bool CombineRegionsOr(RegionHandle destination, RegionHandle first,
+                                RegionHandle second) = 0;
+  // DeleteObject on a region the caller still owns.
+  virtual bool DeleteRegion(RegionHandle region) = 0;
+  // SetWindowRgn(window, region, redraw): non-zero on success, after which the window
+  // owns the region; after 0 the caller still owns it and must delete it.
+  virtual std::int32_t SetWindowRegion(WindowHandle window, RegionHandle region, bool redraw) = 0;
+  // ReleaseCapture.
+  virtual void ReleaseMouseCapture() = 0;
+  // SendMessageW(window, WM_SYSCOMMAND, command, lParam); returns the window's answer.
+  virtual std::int64_t SendSystemCommand(WindowHandle window, std::uint32_t command,
+                                         std::int64_t lParam) = 0;
+  // ShowWindow(window, SW_RESTORE): a minimised window comes back at its former place
+  // and becomes active. True when the window was visible before.
+  virtual bool RestoreWindow(WindowHandle window) = 0;
+  // The bounding rectangle of all monitors (the virtual screen).
+  virtual Rect DesktopBounds() = 0;
+
+  // --- message boxes -------------------------------------------------------------
+
+  // A modal box owned by the program's active window; the first button is the
+  // default one.
+  virtual MessageAnswer ShowMessageBox(std::u16string_view caption, std::u16string_view text,
+                                       MessageIcon icon, MessageButtons buttons) = 0;
 };
 
 }  // namespace tintara

@@ -28,6 +28,41 @@ class Win32Desktop final : public DesktopServices {
   HResult CallColorizationWrite(EntryPoint entry, ColorizationParams& params,
                                 std::uint32_t unknown) override;
 
+  // --- profile files, the per-user registry, the running program, message boxes ---
+  // (Win32DesktopSettings.cpp)
+  std::u16string ReadProfileValue(std::u16string_view file, std::u16string_view section,
+                                  std::u16string_view key, std::u16string_view defaultValue,
+                                  int capacity) override;
+  bool WriteProfileValue(std::u16string_view file, std::u16string_view section,
+                         std::u16string_view key, std::u16string_view value) override;
+  void FlushProfile(std::u16string_view file) override;
+  RegistryKeyHandle OpenUserKey(std::u16string_view path) override;
+  bool RegistryValueExists(RegistryKeyHandle key, std::u16string_view name) override;
+  bool SetRegistryString(RegistryKeyHandle key, std::u16string_view name,
+                         std::u16string_view data) override;
+  bool DeleteRegistryValue(RegistryKeyHandle key, std::u16string_view name) override;
+  void CloseRegistryKey(RegistryKeyHandle key) override;
+  std::u16string ModuleFileName() override;
+  std::u16string CommandLine() override;
+  MessageAnswer ShowMessageBox(std::u16string_view caption, std::u16string_view text,
+                               MessageIcon icon, MessageButtons buttons) override;
+
+  // --- window shape, moving and showing --- (Win32DesktopWindows.cpp)
+  RegionHandle CreateRoundRectRegion(std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                                     std::int32_t y2, std::int32_t ellipseWidth,
+                                     std::int32_t ellipseHeight) override;
+  RegionHandle CreateRectRegion(std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                                std::int32_t y2) override;
+  bool CombineRegionsOr(RegionHandle destination, RegionHandle first,
+                        RegionHandle second) override;
+  bool DeleteRegion(RegionHandle region) override;
+  std::int32_t SetWindowRegion(WindowHandle window, RegionHandle region, bool redraw) override;
+  void ReleaseMouseCapture() override;
+  std::int64_t SendSystemCommand(WindowHandle window, std::uint32_t command,
+                                 std::int64_t lParam) override;
+  bool RestoreWindow(WindowHandle window) override;
+  Rect DesktopBounds() override;
+
   // How long one WM_GETICON request may wait for the window's thread.
   static constexpr unsigned kIconRequestTimeoutMs = 200;
 };

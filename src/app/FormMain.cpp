@@ -1,0 +1,121 @@
+#include "app/FormMain.h"
+
+#include "app/FormMainWindowShape.h"
+#include "engine/LaunchSwitch.h"
+#include "engine/MessageBoxes.h"
+#include "widgets/WindowStyles.h"
+
+namespace tintara {
+
+TForm_Main::TForm_Main(Application& application, ColorizationControl& colorization)
+    : Form(application),
+      Timer_AeroHandler(application),
+      ColorDialog(*this),
+      SaveDialog(*this),
+      BalloonHint(application.Backend()),
+      colorization_(colorization),
+      settings_(application.Desktop(), Label_Color_Mode),
+      autostart_(application.Desktop(), CheckBox_Autostart),
+      tracker_(application.Desktop(), colorization, *this) {
+  BuildLayout();
+  BindEvents();
+  CreateHandle();
+}
+
+TForm_Main::~TForm_Main() {
+  // The window goes while the controls it shows are all still there.
+  DestroyHandle();
+}
+
+void TForm_Main::CreateParams(tintara::CreateParams& params) const {
+  Form::CreateParams(params);
+  // No caption, frame, system menu or boxes: the window paints its own title bar.
+  params.style = styles::kWsPopup;
+  params.classStyle |= styles::kCsDropShadow;
+}
+
+void TForm_Main::FormCreate(Control& /*sender*/) {
+  // The border is already gone: the window was created with WS_POPUP alone.
+  ApplyWindowRegion(*this);
+  tracker_.SetMainWindow(Handle());
+  tracker_.ResetLastForegroundWindow();
+  LoadStartupState();
+}
+
+void TForm_Main::LoadStartupState() {
+  settings_.SetAppPath();
+  autostart_.SyncAtStartup();
+  if (StartedWithLaunchSwitch(Desktop())) {
+    // Started with Windows: only the notification-area icon shows.
+    App().SetShowMainForm(false);
+    Hide();
+    TrayIcon.SetVisible(true);
+  }
+  settings_.ReadSettings();
+}
+
+void TForm_Main::FormClose(Control& /*sender*/, CloseAction& /*action*/) {
+  settings_.SaveSettings();
+}
+
+void TForm_Main::FormMouseDown(Control& /*sender*/, MouseButton /*button*/, ShiftState /*shift*/,
+                               int /*x*/, int /*y*/) {
+  StartWindowDrag(Desktop(), Handle());
+}
+
+void TForm_Main::Image_TittlebarMouseDown(Control& /*sender*/, MouseButton /*button*/,
+                                          ShiftState /*shift*/, int /*x*/, int /*y*/) {
+  StartWindowDrag(Desktop(), Handle());
+}
+
+void TForm_Main::Label_CloseClick(Control& /*sender*/) {
+  if (ShowMessage(Desktop(), MessageKind::Warning, kExitQuestion, MessageButtons::YesNo) ==
+      MessageAnswer::Yes) {
+    Close();
+  }
+}
+
+void TForm_Main::Label_CloseMouseEnter(Control& /*sender*/) {
+  Label_Close.SetFontColor(kTitleLabelHover);
+}
+
+void TForm_Main::Label_CloseMouseLeave(Control& /*sender*/) {
+  Label_Close.SetFontColor(kTitleLabelGrey);
+}
+
+void TForm_Main::Label_MinimizeMouseEnter(Control& /*sender*/) {
+  Label_Minimize.SetFontColor(kTitleLabelHover);
+}
+
+void TForm_Main::Label_MinimizeMouseLeave(Control& /*sender*/) {
+  Label_Minimize.SetFontColor(kTitleLabelGrey);
+}
+
+void TForm_Main::Label_AboutMouseEnter(Control& /*sender*/) {
+  Label_About.SetFontColor(kTitleLabelHover);
+}
+
+void TForm_Main::Label_AboutMouseLeave(Control& /*sender*/) {
+  Label_About.SetFontColor(kTitleLabelGrey);
+}
+
+void TForm_Main::Shape_ColorMouseDown(Control& /*sender*/, MouseButton /*button*/,
+                                      ShiftState /*shift*/, int /*x*/, int /*y*/) {
+  const std::optional<TColor> chosen = ColorDialog.Execute();
+  if (!chosen) return;
+  // The desktop takes the colour first; the swatch follows.
+  colorization_.ApplyAeroColor(*chosen, LogLines());
+  Shape_Color.SetBrush(*chosen);
+}
+
+void TForm_Main::Timer_AeroHandlerTimer(Timer& /*sender*/) { tracker_.Timer_AeroHandlerTimer(); }
+
+void TForm_Main::ShowIcon(IconHandle icon) {
+  // Drawn at its own size: an icon that cannot be measured counts as a standard one.
+  const std::optional<IconSize> measured = Desktop().MeasureIcon(icon);
+  const int standard = measured ? 0 : Desktop().IconHeightMetric();
+  const Size size = measured ? Size{measured->width, measured->height} : Size{standard, standard};
+  Image_Icon.SetPicture(Picture::Borrowed(icon, size));
+}
+
+}  // namespace tintara

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/AutostartEntry.h"
+#include "engine/ColorModeSettings.h"
+#include "engine/ColorizationControl.h"
+#include "engine/ForegroundTracker.h"
+#include "engine/TrackerDisplay.h"
+#include "widgets/CheckBox.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Form.h"
+#include "widgets/HintPresenter.h"
+#include "widgets/Image.h"
+#include "widgets/Label.h"
+#include "widgets/Menu.h"
+#include "widgets/Panel.h"
+#include "widgets/Shape.h"
+#include "widgets/Timer.h"
+
+namespace tintara {
+
+// What the tracker writes into the details window, held here until that window exists.
+struct DetailsHolders {
+  std::u16string handleCaption = u"Window Handle";
+  std::u16string classCaption = u"ClassName";
+  std::vector<std::string> log;
+};
+
+// The main window: a borderless 600 x 202 window with a painted title bar, showing the
+// icon of the window captured last, the colour taken from it, the colour mode and the
+// autostart check box. It owns the 100 ms poll of the foreground window.
+class TForm_Main : public Form, public TrackerDisplay {
+ public:
+  static constexpr std::u16string_view kExitQuestion = u"Are you sure to exit?";
+  static constexpr TColor kTitleLabelGrey = 0x808080;
+  static constexpr TColor kTitleLabelHover = 0x000000;
+
+  // Builds the window and its controls, realises it and runs FormCreate (and with it
+  // the start-up state). `colorization` is loaded already and outlives the window.
+  TForm_Main(Application& application, ColorizationControl& colorization);
+  ~TForm_Main() override;
+
+  // --- members, in their declared order ---
+  Panel Panel_Color;
+  Panel Panel_Icon;
+  Image Image_Icon;
+  Timer Timer_AeroHandler;
+  Panel Panel_TittleBar;
+  Image Image_Tittlebar;
+  Image Image_Tittle;
+  Label Label_Tittle;
+  Label Label_Close;
+  Label Label_Minimize;
+  tintara::TrayIcon TrayIcon;
+  PopupMenu PopupMenu_Tray;
+  MenuItem PopupItem_ShowInterface;
+  MenuItem N1;
+  MenuItem Exittheprogram1;
+  tintara::ImageList ImageList;
+  Label Label_Icon;
+  Image Image_Icon_BG;
+  Label Label_Color;
+  Image Image_Color_BG;
+  Shape Shape_Color;
+  Shape Shape_Splitter;
+  CheckBox CheckBox_Autostart;
+  Shape Shape1;
+  Label Label_About;
+  tintara::ColorDialog ColorDialog;
+  tintara::SaveDialog SaveDialog;
+  HintPresenter BalloonHint;
+  Label Label_Color_Mode;
+  // The folder of the executable, ending in "\"; set by the start-up.
+  const std::u16string& Path_App() const { return settings_.AppPath(); }
+
+  // --- handlers ---
+  void FormCreate(Control& sender);
+  void FormClose(Control& sender, CloseAction& action);
+  void FormMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+  void Image_TittlebarMouseDown(Control& sender, MouseButton button, ShiftState shift, int x,
+                                int y);
+  void Label_CloseClick(Control& sender);
+  void Label_CloseMouseEnter(Control& sender);
+  void Label_CloseMouseLeave(Control& sender);
+  void Label_MinimizeMouseEnter(Control& sender);
+  void Label_MinimizeMouseLeave(Control& sender);
+  void Label_AboutMouseEnter(Control& sender);
+  void Label_AboutMouseLeave(Control& sender);
+  void Shape_ColorMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+  void Timer_AeroHandlerTimer(Timer& sender);
+  // The start-up routine of FormCreate.
+  void LoadStartupState();
+
+  // --- what the tracker writes and reads ---
+  std::u16string ColorModeCaption() const override { return Label_Color_Mode.Caption(); }
+  void ShowIcon(IconHandle icon) override;
+  void ShowSwatchColor(TColor color) override { Shape_Color.SetBrush(color); }
+  void SetHandleCaption(const std::u16string& text) override { details_.handleCaption = text; }
+  void SetClassCaption(const std::u16string& text) override { details_.classCaption = text; }
+  std::vector<std::string>& LogLines() override { return details_.log; }
+
+  const DetailsHolders& Details() const { return details_; }
+  ForegroundTracker& Tracker() { return tracker_; }
+
+  // WS_POPUP alone, and a drop shadow from the window class.
+  void CreateParams(tintara::CreateParams& params) const override;
+
+ private:
+  // FormMainLayout.cpp: every control's place, look, text and events.
+  void BuildLayout();
+  void BindEvents();
+
+  ColorizationControl& colorization_;
+  ColorModeSettings settings_;
+  AutostartEntry autostart_;
+  ForegroundTracker tracker_;
+  DetailsHolders details_;
+};
+
+}  // namespace tintara

@@ -1,0 +1,145 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/memory/MemoryDesktop.h"
+#include "widgets/Backend.h"
+#include "widgets/Control.h"
+
+namespace tintara::headless {
+
+class HeadlessBackend;
+
+// A form's window in memory: a window of the memory desktop (so it has a handle and an
+// outline there) plus what the toolkit asked of it.
+class HeadlessWindow : public FormWindow {
+ public:
+  HeadlessWindow(HeadlessBackend& backend, Form& form, const CreateParams& params);
+  ~HeadlessWindow() override;
+
+  WindowHandle Handle() const override { return handle_; }
+  void Show() override;
+  void Hide() override;
+  void Minimize() override;
+  void Move(const Rect& bounds) override;
+  void SetCaption(const std::u16string& caption) override;
+  void Invalidate(const Rect& rect) override;
+  void NativeControlChanged(Control& control) override;
+
+  const CreateParams& Params() const { return params_; }
+  Form& Owner() const { return form_; }
+  bool IsVisible() const;
+  bool IsMinimized() const;
+  Rect Bounds() const;
+  // Areas asked to be painted again, oldest first.
+  std::vector<Rect> invalidated;
+  // Native controls brought in line, oldest first.
+  std::vector<const Control*> nativeChanges;
+
+ private:
+  MemoryWindowPlacement& State() const;
+
+  HeadlessBackend& backend_;
+  Form& form_;
+  CreateParams params_;
+  WindowHandle handle_;
+};
+
+// The toolkit without a screen, on top of the memory desktop: state only. Tests drive
+// it like a user and a clock would: input through the forms' entry points (or the
+// helpers below), time through Advance, dialogs through scripted users.
+class HeadlessBackend : public ToolkitBackend {
+ public:
+  explicit HeadlessBackend(MemoryDesktop& desktop) : desktop_(desktop) {}
+
+  DesktopServices& Desktop() override { return desktop_; }
+  MemoryDesktop& Memory() { return desktop_; }
+
+  std::unique_ptr<FormWindow> CreateFormWindow(Form& form, const CreateParams& params) override;
+  Size MeasureText(std::u16string_view text, const Font& font) override;
+  TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> onTick) override;
+  void StopTimer(TimerId timer) override;
+  std::optional<TColor> RunColorDialog(WindowHandle owner, TColor initial,
+                                       std::array<TColor, 16>& customColors) override;
+  std::optional<std::u16string> RunSaveDialog(const SaveDialogRequest& request) override;
+  void ShowHintWindow(const HintFrame& frame) override;
+  void RemoveHintWindow() override;
+  void EndMessageLoop() override { messageLoopEnded = true; }
+
+  // --- the clock ---
+  std::int64_t Now() const { return now_; }
+  // Lets `ms` milliseconds pass: every timer fires at each multiple of its interval
+  // since it started, in time order (timers due at the same moment in the order they
+  // were started); a timer started or stopped by a tick is honoured at once.
+  void Advance(std::int64_t ms);
+  std::size_t RunningTimers() const { return timers_.size(); }
+  // The interval of a running timer, or nothing.
+  std::optional<std::uint32_t> TimerInterval(TimerId timer) const;
+
+  // --- text ---
+  // The extent one line of text measures; replace it to give texts exact sizes. By
+  // default (DefaultTextExtent) every character is a little under half the pixel
+  // height wide, and a line is two pixels taller than the pixel height.
+  std::function<Size(std::u16string_view, const Font&)> textMeasurer = DefaultTextExtent;
+  static Size DefaultTextExtent(std::u16string_view text, const Font& font);
+
+  // --- dialogs ---
+  struct ColorDialogCall {
+    WindowHandle owner = 0;
+    TColor initial = 0;
+    std::array<TColor, 16> customColors{};  // as the dialog opened
+  };
+  std::vector<ColorDialogCall> colorDialogs;
+  // The user at the colour dialog: returns the colour confirmed, or nothing to cancel,
+  // and may change the custom colours. Unset: cancels.
+  std::function<std::optional<TColor>(TColor initial, std::array<TColor, 16>& custom)>
+      colorDialogUser;
+  std::vector<SaveDialogRequest> saveDialogs;
+  // The user at the save dialog: the path chosen, or nothing to cancel. Unset: cancels.
+  std::function<std::optional<std::u16string>(const SaveDialogRequest&)> saveDialogUser;
+
+  // --- the hint window ---
+  std::optional<HintFrame> hintWindow;  // what it shows now
+  std::vector<HintFrame> hintFrames;    // every frame shown, oldest first
+  int hintWindowsRemoved = 0;
+
+  bool messageLoopEnded = false;
+
+  // The headless window of a form, or nullptr before its CreateHandle.
+  HeadlessWindow* WindowOf(const Form& form) const;
+
+ private:
+  friend class HeadlessWindow;
+  struct RunningTimer {
+    std::uint32_t interval = 0;
+    std::int64_t due = 0;
+    std::function<void()> onTick;
+  };
+
+  MemoryDesktop& desktop_;
+  std::int64_t now_ = 0;
+  TimerId nextTimer_ = 1;
+  std::map<TimerId, RunningTimer> timers_;
+  std::map<const Form*, HeadlessWindow*> windows_;
+};
+
+// --- input as a user gives it ---
+
+// The middle of a control, in its form's client coordinates.
+Point CenterOf(const Control& control);
+// Moves the pointer to a point of the form (hover enter and leave follow).
+void MovePointer(Form& form, Point p);
+// Moves the pointer onto the middle of the control.
+void MovePointerTo(Control& control);
+// Presses and releases a button at a point of the form (a left one clicks).
+void Press(Form& form, MouseButton button, Point p);
+// Presses and releases a button over the middle of the control.
+void PressOn(Control& control, MouseButton button = MouseButton::Left);
+
+}  // namespace tintara::headless

@@ -1,0 +1,137 @@
+#include "widgets/win32/Win32Backend.h"
+
+#include "platform/win32/HandleCast.h"
+#include "widgets/Form.h"
+#include "widgets/win32/ColorChooser.h"
+#include "widgets/win32/SaveFileChooser.h"
+#include "widgets/win32/TextConversion.h"
+#include "widgets/win32/Win32FormWindow.h"
+
+namespace tintara::win32 {
+namespace {
+
+// The hint's one line: a little larger than the window font and bold, as a title.
+Font HintFont() {
+  Font font;
+  font.family = u"Segoe UI";
+  font.sizePt = 9;
+  font.heightPx = 12;
+  font.bold = true;
+  return font;
+}
+
+// The hint stays whole on the monitor the pointer is on.
+POINT KeepOnMonitor(POINT position, SIZE extent) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromPoint(position, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    return position;
+  }
+  const RECT& work = monitor.rcWork;
+  if (position.x + extent.cx > work.right) position.x = work.right - extent.cx;
+  if (position.y + extent.cy > work.bottom) position.y = work.bottom - extent.cy;
+  if (position.x < work.left) position.x = work.left;
+  if (position.y < work.top) position.y = work.top;
+  return position;
+}
+
+}  // namespace
+
+Win32Backend::Win32Backend(HINSTANCE instance, DesktopServices& desktop)
+    : instance_(instance),
+      desktop_(desktop),
+      classes_(instance),
+      resources_(instance),
+      timers_(classes_, [this](const std::exception& error) { ReportUncaught(error); }) {}
+
+Win32Backend::~Win32Backend() { RemoveHintWindow(); }
+
+void Win32Backend::ReportUncaught(const std::exception& error) {
+  if (application_ != nullptr) {
+    application_->ShowException(error);
+    return;
+  }
+  // Before an application is attached there is no title for the report.
+  const int length = MultiByteToWideChar(CP_UTF8, 0, error.what(), -1, nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, error.what(), -1, text.data(), length);
+  MessageBoxW(nullptr, text.c_str(), L"", MB_ICONERROR | MB_OK);
+}
+
+std::unique_ptr<FormWindow> Win32Backend::CreateFormWindow(Form& form, const CreateParams& params) {
+  return std::make_unique<Win32FormWindow>(form, params, classes_, resources_);
+}
+
+Size Win32Backend::MeasureText(std::u16string_view text, const Font& font) {
+  const WindowDC screen(nullptr);
+  if (!screen) return {};
+  const SelectionGuard selected(screen.get(), resources_.FontFor(font));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(screen.get(), &metrics);
+  SIZE extent{0, 0};
+  const std::wstring wide = Wide(text);
+  if (!wide.empty()) {
+    GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
+  }
+  // A line is as high as the font's cell, also when it holds no text.
+  return {extent.cx, metrics.tmHeight};
+}
+
+TimerId Win32Backend::StartTimer(std::uint32_t intervalMs, std::function<void()> onTick) {
+  return timers_.Start(intervalMs, std::move(onTick));
+}
+
+void Win32Backend::StopTimer(TimerId timer) { timers_.Stop(timer); }
+
+std::optional<TColor> Win32Backend::RunColorDialog(WindowHandle owner, TColor initial,
+                                                   std::array<TColor, 16>& customColors) {
+  CustomColors custom{};
+  for (std::size_t i = 0; i < custom.size(); ++i) custom[i] = customColors[i] & 0x00FFFFFFu;
+  const std::optional<TColor> chosen = ChooseColorModal(ToNative<HWND>(owner), initial, custom);
+  for (std::size_t i = 0; i < custom.size(); ++i) customColors[i] = custom[i];
+  return chosen;
+}
+
+std::optional<std::u16string> Win32Backend::RunSaveDialog(const SaveDialogRequest& request) {
+  const std::optional<std::wstring> chosen =
+      ChooseSaveFileModal(ToNative<HWND>(request.owner), Wide(request.filter),
+                          Wide(request.defaultExt), Wide(request.fileName));
+  if (!chosen) return std::nullopt;
+  return Utf16(*chosen);
+}
+
+void Win32Backend::ShowHintWindow(const HintFrame& frame) {
+  const bool sameHint = hint_ && hintShown_ && hintShown_->text == frame.text &&
+                        hintShown_->position == frame.position;
+  if (!sameHint) {
+    RemoveHintWindow();
+    const POINT at{frame.position.x, frame.position.y};
+    auto made = std::make_unique<HintWindow>(instance_, HintWindow::WindowClass(classes_),
+                                             Wide(frame.text), at, resources_.FontFor(HintFont()));
+    made->MoveTo(KeepOnMonitor(at, made->Extent()));
+    hint_ = std::move(made);
+  }
+  hintShown_ = frame;
+  hint_->SetOpacity(frame.opacity);
+}
+
+void Win32Backend::RemoveHintWindow() {
+  hint_.reset();
+  hintShown_.reset();
+}
+
+void Win32Backend::EndMessageLoop() { PostQuitMessage(0); }
+
+int Win32Backend::RunMessageLoop(Application& application) {
+  application.RunHandler([&] { application.ShowMainFormIfWanted(); });
+  MSG message{};
+  while (!application.Terminated()) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0 || got == -1) break;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
+}
+
+}  // namespace tintara::win32

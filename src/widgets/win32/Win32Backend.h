@@ -1,0 +1,66 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "widgets/Application.h"
+#include "widgets/Backend.h"
+#include "widgets/win32/GdiResources.h"
+#include "widgets/win32/HintWindow.h"
+#include "widgets/win32/TimerHost.h"
+#include "widgets/win32/WindowClassRegistry.h"
+
+namespace tintara::win32 {
+
+// The toolkit realised on the Win32 desktop: one HWND per form, GDI painting, SetTimer
+// timers, the system's colour chooser and save dialog, and the hint window. Lives on
+// the user-interface thread, which runs its message loop.
+class Win32Backend final : public ToolkitBackend {
+ public:
+  // Throws PlatformError when the timer window cannot be made.
+  Win32Backend(HINSTANCE instance, DesktopServices& desktop);
+  ~Win32Backend() override;
+  Win32Backend(const Win32Backend&) = delete;
+  Win32Backend& operator=(const Win32Backend&) = delete;
+
+  // The application whose general error report takes what escapes a timer tick. Until
+  // one is attached such errors are reported in a plain error box.
+  void AttachApplication(Application& application) { application_ = &application; }
+
+  DesktopServices& Desktop() override { return desktop_; }
+  std::unique_ptr<FormWindow> CreateFormWindow(Form& form, const CreateParams& params) override;
+  Size MeasureText(std::u16string_view text, const Font& font) override;
+  TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> onTick) override;
+  void StopTimer(TimerId timer) override;
+  std::optional<TColor> RunColorDialog(WindowHandle owner, TColor initial,
+                                       std::array<TColor, 16>& customColors) override;
+  std::optional<std::u16string> RunSaveDialog(const SaveDialogRequest& request) override;
+  void ShowHintWindow(const HintFrame& frame) override;
+  void RemoveHintWindow() override;
+  void EndMessageLoop() override;
+
+  // The message loop: shows the main form when the start-up show flag says so, then
+  // takes and dispatches messages until the application is told to terminate. Returns
+  // the exit code.
+  int RunMessageLoop(Application& application);
+
+  // The hint window that is up, if any (for tests).
+  const HintWindow* CurrentHintWindow() const { return hint_.get(); }
+  GdiResources& Resources() { return resources_; }
+
+ private:
+  void ReportUncaught(const std::exception& error);
+
+  HINSTANCE instance_;
+  DesktopServices& desktop_;
+  Application* application_ = nullptr;
+  WindowClassRegistry classes_;
+  GdiResources resources_;
+  TimerHost timers_;
+  std::unique_ptr<HintWindow> hint_;
+  std::optional<HintFrame> hintShown_;
+};
+
+}  // namespace tintara::win32
