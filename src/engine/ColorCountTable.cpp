@@ -1,5 +1,6 @@
 #include "engine/ColorCountTable.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace tintara {
@@ -34,9 +35,16 @@ void ColorCountTable::Insert(TColor key, std::int32_t hash, std::int32_t value) 
 }
 
 void ColorCountTable::Resize(std::uint32_t capacity) {
-  std::unique_ptr<Slot[]> old(new Slot[capacity]());
-  old.swap(FItems);
+  std::unique_ptr<Slot[]> oldHeap = std::move(heapSlots_);  // alive until its slots moved
+  const Slot* const old = FItems;
   const std::uint32_t oldCapacity = capacity_;
+  if (capacity <= kInlineCapacity) {
+    FItems = inlineSlots_ + (capacity - 4);
+    std::fill_n(FItems, capacity, Slot{0, 0, 0});
+  } else {
+    heapSlots_.reset(new Slot[capacity]());
+    FItems = heapSlots_.get();
+  }
   capacity_ = capacity;
   mask_ = capacity - 1;
   FGrowThreshold = static_cast<std::int32_t>(capacity / 2 + capacity / 4);

@@ -45,6 +45,11 @@ class ColorCountTable {
     std::int32_t Value;
   };
 
+  ColorCountTable() = default;
+  // The slots may live inside the object itself.
+  ColorCountTable(const ColorCountTable&) = delete;
+  ColorCountTable& operator=(const ColorCountTable&) = delete;
+
   bool Contains(TColor key) const { return Find(key, ColorKeyHash(key)) >= 0; }
   // For a present key.
   std::int32_t Get(TColor key) const;
@@ -82,7 +87,7 @@ class ColorCountTable {
   std::int32_t Count() const { return FCount; }
   std::int32_t Capacity() const { return static_cast<std::int32_t>(capacity_); }
   std::int32_t GrowThreshold() const { return FGrowThreshold; }
-  std::span<const Slot> Slots() const { return {FItems.get(), capacity_}; }
+  std::span<const Slot> Slots() const { return {FItems, capacity_}; }
 
   // Calls fn(key, value) for each occupied slot in index order.
   template <typename Fn>
@@ -107,11 +112,19 @@ class ColorCountTable {
   void Resize(std::uint32_t capacity);
   void Insert(TColor key, std::int32_t hash, std::int32_t value);
 
-  std::unique_ptr<Slot[]> FItems;
+  // Capacities up to kInlineCapacity live in inlineSlots_, each generation beside the
+  // one before it (capacity c at offset c - 4), so counting a typical icon's few dozen
+  // colours allocates nothing; larger tables live on the heap.
+  static constexpr std::uint32_t kInlineCapacity = 64;
+  static constexpr std::uint32_t kInlineSlots = 4 + 8 + 16 + 32 + 64;
+
+  Slot* FItems = nullptr;
   std::int32_t FCount = 0;
   std::int32_t FGrowThreshold = 0;
   std::uint32_t capacity_ = 0;
   std::uint32_t mask_ = 0;  // capacity - 1
+  std::unique_ptr<Slot[]> heapSlots_;
+  Slot inlineSlots_[kInlineSlots];
 };
 
 }  // namespace tintara
