@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "engine/ApplicationTitle.h"
+#include "widgets/ErrorReportText.h"
 
 namespace tintara::app {
 namespace {

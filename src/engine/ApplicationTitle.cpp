@@ -22,10 +22,4 @@ std::u16string ApplicationTitleFromPath(std::u16string_view modulePath) {
   return title;
 }
 
-std::u16string ErrorReportText(std::u16string_view message) {
-  std::u16string text(message);
-  if (!text.empty() && text.back() > u'.') text.push_back(u'.');
-  return text;
-}
-
 }  // namespace tintara

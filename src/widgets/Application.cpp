@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/ApplicationTitle.h"
+#include "widgets/ErrorReportText.h"
 #include "widgets/Form.h"
 
 namespace tintara {

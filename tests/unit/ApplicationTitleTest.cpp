@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/ApplicationTitle.h"
+#include "widgets/ErrorReportText.h"
 
 namespace tintara {
 namespace {
