@@ -108,7 +108,9 @@ void TForm_Main::Shape_ColorMouseDown(Control& /*sender*/, MouseButton /*button*
   Shape_Color.SetBrush(*chosen);
 }
 
-void TForm_Main::Timer_AeroHandlerTimer(Timer& /*sender*/) { tracker_.Timer_AeroHandlerTimer(); }
+void TForm_Main::Timer_AeroHandlerTimer(Timer& /*sender*/) {
+  tracker_.Timer_AeroHandlerTimer();
+}
 
 void TForm_Main::ShowIcon(IconHandle icon) {
   // Drawn at its own size: an icon that cannot be measured counts as a standard one.

@@ -165,8 +165,8 @@ void TForm_Main::BindEvents() {
   OnMouseDown = [this](Control& sender, MouseButton button, ShiftState shift, int x, int y) {
     FormMouseDown(sender, button, shift, x, y);
   };
-  Image_Tittlebar.OnMouseDown = [this](Control& sender, MouseButton button, ShiftState shift,
-                                       int x, int y) {
+  Image_Tittlebar.OnMouseDown = [this](Control& sender, MouseButton button, ShiftState shift, int x,
+                                       int y) {
     Image_TittlebarMouseDown(sender, button, shift, x, y);
   };
   Label_Close.OnClick = [this](Control& sender) { Label_CloseClick(sender); };
@@ -176,10 +176,8 @@ void TForm_Main::BindEvents() {
   Label_Minimize.OnMouseLeave = [this](Control& sender) { Label_MinimizeMouseLeave(sender); };
   Label_About.OnMouseEnter = [this](Control& sender) { Label_AboutMouseEnter(sender); };
   Label_About.OnMouseLeave = [this](Control& sender) { Label_AboutMouseLeave(sender); };
-  const MouseEvent pickColor = [this](Control& sender, MouseButton button, ShiftState shift,
-                                      int x, int y) {
-    Shape_ColorMouseDown(sender, button, shift, x, y);
-  };
+  const MouseEvent pickColor = [this](Control& sender, MouseButton button, ShiftState shift, int x,
+                                      int y) { Shape_ColorMouseDown(sender, button, shift, x, y); };
   Shape_Color.OnMouseDown = pickColor;
   Label_Color.OnMouseDown = pickColor;
   Timer_AeroHandler.OnTimer = [this](Timer& sender) { Timer_AeroHandlerTimer(sender); };

@@ -33,7 +33,9 @@ struct Rect {
   bool Contains(Point p) const {
     return p.x >= left && p.x < Right() && p.y >= top && p.y < Bottom();
   }
-  Rect Offset(std::int32_t dx, std::int32_t dy) const { return {left + dx, top + dy, width, height}; }
+  Rect Offset(std::int32_t dx, std::int32_t dy) const {
+    return {left + dx, top + dy, width, height};
+  }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 

@@ -11,8 +11,8 @@ WindowRegion WindowRegion::RoundRect(DesktopServices& desktop, std::int32_t x1, 
                       desktop.CreateRoundRectRegion(x1, y1, x2, y2, ellipseWidth, ellipseHeight));
 }
 
-WindowRegion WindowRegion::Rectangular(DesktopServices& desktop, std::int32_t x1,
-                                       std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+WindowRegion WindowRegion::Rectangular(DesktopServices& desktop, std::int32_t x1, std::int32_t y1,
+                                       std::int32_t x2, std::int32_t y2) {
   return WindowRegion(desktop, desktop.CreateRectRegion(x1, y1, x2, y2));
 }
 

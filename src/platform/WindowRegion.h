@@ -33,7 +33,8 @@ class WindowRegion {
   bool GiveToWindow(WindowHandle window);
 
  private:
-  WindowRegion(DesktopServices& desktop, RegionHandle handle) : desktop_(&desktop), handle_(handle) {}
+  WindowRegion(DesktopServices& desktop, RegionHandle handle)
+      : desktop_(&desktop), handle_(handle) {}
   void Delete();
 
   DesktopServices* desktop_;

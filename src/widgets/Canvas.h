@@ -68,8 +68,7 @@ class Canvas {
   virtual void DrawResourceIcon(int resourceId, const Rect& rect) = 0;
   // A bitmap resource. `alpha`: the bitmap carries straight per-pixel alpha and is
   // blended over what lies below.
-  virtual void DrawResourceBitmap(int resourceId, const Rect& rect, BitmapFit fit,
-                                  bool alpha) = 0;
+  virtual void DrawResourceBitmap(int resourceId, const Rect& rect, BitmapFit fit, bool alpha) = 0;
   // Pixels stretched to the rectangle.
   virtual void DrawPixels(const PixelImage& image, const Rect& rect) = 0;
 };

@@ -19,7 +19,10 @@ const Font& DefaultFont() {
 }  // namespace
 
 Control::~Control() {
-  if (Form* form = OwnerForm()) form->ForgetControl(*this);
+  // A form forgets its controls itself; by now its own members are gone.
+  if (!isForm_) {
+    if (Form* form = OwnerForm()) form->ForgetControl(*this);
+  }
   for (Control* child : children_) child->parent_ = nullptr;
   if (parent_ != nullptr) parent_->DetachChild(this);
 }
@@ -40,7 +43,7 @@ void Control::SetParent(Control* parent) {
   if (parent != nullptr) {
     parent_ = parent;
     parent->children_.push_back(this);
-    parent->AlignControls();
+    parent->AlignControls(this);
     if (Form* form = OwnerForm(); form != nullptr && form->HandleAllocated()) NotifyRealized(true);
     Invalidate();
   }
@@ -83,7 +86,7 @@ void Control::SetBounds(const Rect& bounds) {
   const Rect before = BoundsOnForm();
   PlaceAt(bounds);
   InvalidateRect(before);
-  if (parent_ != nullptr && align_ != Align::None) parent_->AlignControls();
+  if (parent_ != nullptr && align_ != Align::None) parent_->AlignControls(this);
 }
 
 void Control::PlaceAt(const Rect& bounds) {
@@ -96,10 +99,14 @@ void Control::PlaceAt(const Rect& bounds) {
 void Control::SetAlign(Align align) {
   if (align == align_) return;
   align_ = align;
-  if (parent_ != nullptr) parent_->AlignControls();
+  if (parent_ != nullptr) parent_->AlignControls(this);
 }
 
 void Control::AlignControls() {
+  AlignControls(nullptr);
+}
+
+void Control::AlignControls(const Control* placed) {
   if (aligning_) return;
   aligning_ = true;
   Rect free = ClientRect();
@@ -111,16 +118,19 @@ void Control::AlignControls() {
     return list;
   };
   std::vector<Control*> tops = docked(Align::Top);
-  std::stable_sort(tops.begin(), tops.end(),
-                   [](const Control* a, const Control* b) { return a->Top() < b->Top(); });
+  std::stable_sort(tops.begin(), tops.end(), [placed](const Control* a, const Control* b) {
+    return a->Top() < b->Top() || (a->Top() == b->Top() && a == placed);
+  });
   for (Control* c : tops) {
     c->PlaceAt({free.left, free.top, free.width, c->Height()});
     free.top += c->Height();
     free.height -= c->Height();
   }
   std::vector<Control*> bottoms = docked(Align::Bottom);
-  std::stable_sort(bottoms.begin(), bottoms.end(), [](const Control* a, const Control* b) {
-    return a->Top() + a->Height() > b->Top() + b->Height();
+  std::stable_sort(bottoms.begin(), bottoms.end(), [placed](const Control* a, const Control* b) {
+    const int aBottom = a->Top() + a->Height();
+    const int bBottom = b->Top() + b->Height();
+    return aBottom > bBottom || (aBottom == bBottom && a == placed);
   });
   for (Control* c : bottoms) {
     free.height -= c->Height();
@@ -145,7 +155,7 @@ void Control::SetVisible(bool visible) {
   visible_ = visible;
   InvalidateRect(area);
   Invalidate();
-  if (parent_ != nullptr && align_ != Align::None) parent_->AlignControls();
+  if (parent_ != nullptr && align_ != Align::None) parent_->AlignControls(this);
 }
 
 bool Control::Showing() const {

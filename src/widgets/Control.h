@@ -80,7 +80,9 @@ class Control {
   int Width() const { return bounds_.width; }
   int Height() const { return bounds_.height; }
   void SetBounds(const Rect& bounds);
-  void SetBounds(int left, int top, int width, int height) { SetBounds({left, top, width, height}); }
+  void SetBounds(int left, int top, int width, int height) {
+    SetBounds({left, top, width, height});
+  }
   Rect ClientRect() const { return {0, 0, bounds_.width, bounds_.height}; }
   // The bounds in the coordinates of the form's client area.
   Rect BoundsOnForm() const;
@@ -173,6 +175,9 @@ class Control {
 
  private:
   friend class Form;
+  // Docks the children; at equal edges `placed`, the child whose change asked for the
+  // layout, goes first.
+  void AlignControls(const Control* placed);
   void DetachChild(Control* child);
   void NotifyFontChanged();
   void InvalidateRect(const Rect& rectOnForm);

@@ -20,7 +20,9 @@ Form::Form(Application& application) : application_(application) {
   SetColor(0xFFFFFF);
 }
 
-Form::~Form() { DestroyHandle(); }
+Form::~Form() {
+  DestroyHandle();
+}
 
 void Form::SetTitle(std::u16string title) {
   title_ = std::move(title);
@@ -68,7 +70,9 @@ void Form::DestroyHandle() {
   if (application_.MainForm() == this) application_.SetMainForm(nullptr);
 }
 
-WindowHandle Form::Handle() const { return window_ ? window_->Handle() : 0; }
+WindowHandle Form::Handle() const {
+  return window_ ? window_->Handle() : 0;
+}
 
 void Form::Show() {
   if (!shown_) {
@@ -131,9 +135,13 @@ void Form::SetHovered(Control* control, Point p) {
   }
 }
 
-void Form::PointerMove(Point p) { SetHovered(ControlAt(p), p); }
+void Form::PointerMove(Point p) {
+  SetHovered(ControlAt(p), p);
+}
 
-void Form::PointerLeave() { SetHovered(nullptr, {}); }
+void Form::PointerLeave() {
+  SetHovered(nullptr, {});
+}
 
 void Form::ButtonDown(MouseButton button, ShiftState shift, Point p) {
   Control* target = ControlAt(p);
@@ -172,6 +180,8 @@ void Form::ForgetControl(const Control& control) {
   if (activeControl_ == &control) activeControl_ = nullptr;
 }
 
-void Form::Paint(Canvas& canvas) { canvas.FillRect(ClientRect(), Color()); }
+void Form::Paint(Canvas& canvas) {
+  canvas.FillRect(ClientRect(), Color());
+}
 
 }  // namespace tintara

@@ -39,8 +39,7 @@ void Image::Paint(Canvas& canvas) {
       } else {
         canvas.Save();
         canvas.IntersectClip(area);
-        canvas.DrawResourceBitmap(picture_.resourceId, target, BitmapFit::Unscaled,
-                                  picture_.alpha);
+        canvas.DrawResourceBitmap(picture_.resourceId, target, BitmapFit::Unscaled, picture_.alpha);
         canvas.Restore();
       }
       break;

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <string>
-#include <utility>
-#include <vector>
-
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tintara {
 

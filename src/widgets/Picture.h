@@ -21,7 +21,9 @@ struct Picture {
   static Picture ResourceBitmap(int id, Size size, bool alpha = false) {
     return {Source::ResourceBitmap, id, 0, size, alpha};
   }
-  static Picture ResourceIcon(int id, Size size) { return {Source::ResourceIcon, id, 0, size, false}; }
+  static Picture ResourceIcon(int id, Size size) {
+    return {Source::ResourceIcon, id, 0, size, false};
+  }
   static Picture Borrowed(IconHandle icon, Size size) {
     return {Source::BorrowedIcon, 0, icon, size, false};
   }

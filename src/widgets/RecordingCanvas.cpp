@@ -10,7 +10,9 @@ std::vector<CanvasCall> RecordingCanvas::Calls(CanvasCall::Op op) const {
   return found;
 }
 
-void RecordingCanvas::Save() { saved_.push_back(state_); }
+void RecordingCanvas::Save() {
+  saved_.push_back(state_);
+}
 
 void RecordingCanvas::Restore() {
   if (saved_.empty()) return;
@@ -44,8 +46,7 @@ void RecordingCanvas::FrameRect(const Rect& rect, const Pen& pen) {
   Record(CanvasCall::Op::FrameRect, rect).pen = pen;
 }
 
-void RecordingCanvas::DrawRectangle(const Rect& rect, std::optional<TColor> brush,
-                                    const Pen& pen) {
+void RecordingCanvas::DrawRectangle(const Rect& rect, std::optional<TColor> brush, const Pen& pen) {
   CanvasCall& call = Record(CanvasCall::Op::DrawRectangle, rect);
   call.brush = brush;
   call.pen = pen;

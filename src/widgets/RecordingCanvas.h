@@ -23,8 +23,8 @@ struct CanvasCall {
     DrawPixels,
   };
   Op op = Op::FillRect;
-  Rect rect;  // the call's rectangle; for DrawBorrowedIcon, at and the icon's clip
-  Rect clip;  // the canvas clip, intersected with an icon's own clip
+  Rect rect;         // the call's rectangle; for DrawBorrowedIcon, at and the icon's clip
+  Rect clip;         // the canvas clip, intersected with an icon's own clip
   TColor color = 0;  // FillRect
   std::optional<TColor> brush;
   Pen pen;

@@ -2,7 +2,9 @@
 
 namespace tintara {
 
-Timer::Timer(Application& application) : application_(application) { Restart(); }
+Timer::Timer(Application& application) : application_(application) {
+  Restart();
+}
 
 Timer::~Timer() {
   if (running_) application_.Backend().StopTimer(id_);

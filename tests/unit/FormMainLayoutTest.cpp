@@ -1,4 +1,5 @@
 // The main window against its geometry table.
+#include <algorithm>
 #include <vector>
 
 #include "FormMainFixture.h"
@@ -37,10 +38,10 @@ TEST_F(FormMainTest, TheWindowIsABorderlessWhite600By202PopupWithADropShadow) {
 
 TEST_F(FormMainTest, ControlsHaveTheirParentsAndZOrder) {
   TForm_Main& f = Create();
-  EXPECT_EQ(Names(f), (std::vector<std::string>{"Label_Icon", "Label_Color", "Shape_Splitter",
-                                                "Shape1", "Label_Color_Mode", "Panel_Color",
-                                                "Panel_Icon", "Panel_TittleBar",
-                                                "CheckBox_Autostart"}));
+  EXPECT_EQ(Names(f),
+            (std::vector<std::string>{"Label_Icon", "Label_Color", "Shape_Splitter", "Shape1",
+                                      "Label_Color_Mode", "Panel_Color", "Panel_Icon",
+                                      "Panel_TittleBar", "CheckBox_Autostart"}));
   EXPECT_EQ(Names(f.Panel_Color), (std::vector<std::string>{"Image_Color_BG", "Shape_Color"}));
   EXPECT_EQ(Names(f.Panel_Icon), (std::vector<std::string>{"Image_Icon_BG", "Image_Icon"}));
   EXPECT_EQ(Names(f.Panel_TittleBar),
@@ -144,7 +145,8 @@ TEST_F(FormMainTest, TextsFontsAndColoursAreAsDesigned) {
   EXPECT_EQ(f.Image_Tittlebar.Fit(), ImageFit::TopLeft);
   EXPECT_EQ(f.Image_Tittle.GetPicture(), Picture::ResourceIcon(resources::kLogoIcon, {32, 32}));
   for (const Image* tile : {&f.Image_Icon_BG, &f.Image_Color_BG}) {
-    EXPECT_EQ(tile->GetPicture(), Picture::ResourceBitmap(resources::kTileBitmap, {200, 200}, true));
+    EXPECT_EQ(tile->GetPicture(),
+              Picture::ResourceBitmap(resources::kTileBitmap, {200, 200}, true));
     EXPECT_EQ(tile->Fit(), ImageFit::Stretch);
   }
   EXPECT_TRUE(f.Image_Icon.GetPicture().Empty());
@@ -219,10 +221,9 @@ TEST_F(FormMainTest, PaintsTheTitleBarPictureUnscaledAndTheTilesStretched) {
   const auto texts = canvas.Calls(CanvasCall::Op::WriteText);
   std::vector<std::u16string> written;
   for (const CanvasCall& c : texts) written.push_back(c.text);
-  EXPECT_EQ(written, (std::vector<std::u16string>{u"Active window icon: ",
-                                                  u"Active window icon color:",
-                                                  u"(use center color)", u"Tintara v1.0", u"X",
-                                                  u"_", u"?"}));
+  EXPECT_EQ(written, (std::vector<std::u16string>{
+                         u"Active window icon: ", u"Active window icon color:",
+                         u"(use center color)", u"Tintara v1.0", u"X", u"_", u"?"}));
   // The check box is a native control: it paints itself.
   for (const CanvasCall& c : canvas.calls) EXPECT_NE(c.text, u"Run program at Windows startup");
 }

@@ -63,9 +63,9 @@ TEST_F(InputTest, PointerMovesRaiseEnterAndLeaveForTheControlUnderThePointerOnly
   form.PointerMove({110, 110});
   form.PointerMove({200, 150});
   form.PointerLeave();
-  EXPECT_EQ(events, (std::vector<std::string>{"enter label", "leave label", "enter panel",
-                                              "leave panel", "enter shape", "leave shape",
-                                              "enter form", "leave form"}));
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"enter label", "leave label", "enter panel", "leave panel",
+                                      "enter shape", "leave shape", "enter form", "leave form"}));
   EXPECT_EQ(form.HoveredControl(), nullptr);
 }
 
@@ -81,10 +81,10 @@ TEST_F(InputTest, APressGoesToTheControlUnderThePointerAndNeverFallsThrough) {
   form.OnMouseDown = recordPress("form");
   label.OnMouseDown = recordPress("label");
 
-  Press(form, MouseButton::Right, {15, 12});  // label: its own coordinates
-  Press(form, MouseButton::Left, {200, 20});  // panel without a handler: swallowed
+  Press(form, MouseButton::Right, {15, 12});     // label: its own coordinates
+  Press(form, MouseButton::Left, {200, 20});     // panel without a handler: swallowed
   Press(form, MouseButton::Middle, {105, 105});  // shape without a handler: swallowed
-  Press(form, MouseButton::Left, {200, 120});  // the form's own background
+  Press(form, MouseButton::Left, {200, 120});    // the form's own background
   EXPECT_EQ(presses, (std::vector<std::string>{"label 1 5,2 R", "form 0 200,120"}));
 
   // A control transparent to the mouse lets the press through to what lies below.
@@ -139,7 +139,9 @@ TEST_F(InputTest, AClickOnTheCheckBoxTurnsItOverAndFocusesIt) {
 }
 
 TEST_F(InputTest, WhatEscapesAHandlerGoesToTheGeneralErrorReportAndInputGoesOn) {
-  label.OnClick = [](Control&) { throw std::runtime_error("Cannot remove shell notification icon"); };
+  label.OnClick = [](Control&) {
+    throw std::runtime_error("Cannot remove shell notification icon");
+  };
   shape.OnMouseEnter = [](Control&) { throw std::runtime_error("Stream write error."); };
   Press(form, MouseButton::Left, {15, 15});
   form.PointerMove({105, 105});

@@ -92,7 +92,7 @@ TEST_F(PaintTest, TheTreeIsPaintedBottomToTopEachControlInItsOwnCoordinates) {
   EXPECT_EQ(canvas.calls[2].op, Op::DrawRectangle);
   EXPECT_EQ(canvas.calls[2].rect, (Rect{100, 50, 30, 30}));
   EXPECT_EQ(canvas.calls[2].clip, (Rect{100, 50, 10, 10}));  // cut off by the panel
-  EXPECT_EQ(canvas.calls[3].op, Op::WriteText);  // transparent: text only
+  EXPECT_EQ(canvas.calls[3].op, Op::WriteText);              // transparent: text only
   EXPECT_EQ(canvas.calls[3].text, u"text");
   EXPECT_EQ(canvas.calls[3].rect, (Rect{200, 100, 50, 13}));
 

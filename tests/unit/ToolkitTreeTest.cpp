@@ -62,7 +62,8 @@ TEST_F(TreeTest, DockedControlsStackFromTheEdgesAndTheClientTakesTheRest) {
   for (Control* c : std::vector<Control*>{&top2, &top1, &bottom, &client, &hiddenTop}) {
     c->SetParent(&form);
   }
-  // Ordered by their top edges, whatever the z-order; hidden ones take no room.
+  // Ordered by their top edges, whatever the z-order; at equal edges the control that
+  // was placed last wins; hidden ones take no room.
   EXPECT_EQ(top1.Bounds(), (Rect{0, 0, 300, 30}));
   EXPECT_EQ(top2.Bounds(), (Rect{0, 30, 300, 20}));
   EXPECT_EQ(bottom.Bounds(), (Rect{0, 196, 300, 4}));
@@ -71,10 +72,10 @@ TEST_F(TreeTest, DockedControlsStackFromTheEdgesAndTheClientTakesTheRest) {
   form.SetClientSize(400, 300);
   EXPECT_EQ(bottom.Bounds(), (Rect{0, 296, 400, 4}));
   EXPECT_EQ(client.Bounds(), (Rect{0, 50, 400, 246}));
-  // Equal top edges: the lower one in z-order goes first.
+  // Equal top edges: the control that is being placed goes first.
   hiddenTop.SetVisible(true);
-  EXPECT_EQ(top1.Top(), 0);
-  EXPECT_EQ(hiddenTop.Bounds(), (Rect{0, 30, 400, 99}));
+  EXPECT_EQ(hiddenTop.Bounds(), (Rect{0, 0, 400, 99}));
+  EXPECT_EQ(top1.Top(), 99);
   EXPECT_EQ(top2.Top(), 129);
 }
 
@@ -192,11 +193,9 @@ TEST_F(TreeTest, ChangesReachTheWindowAsRepaintsOrAsNativeUpdates) {
   window->invalidated.clear();
   label.SetBounds(50, 20, 30, 13);
   // Both the old and the new place.
-  EXPECT_NE(std::find(window->invalidated.begin(), window->invalidated.end(),
-                      Rect{10, 20, 30, 13}),
+  EXPECT_NE(std::find(window->invalidated.begin(), window->invalidated.end(), Rect{10, 20, 30, 13}),
             window->invalidated.end());
-  EXPECT_NE(std::find(window->invalidated.begin(), window->invalidated.end(),
-                      Rect{50, 20, 30, 13}),
+  EXPECT_NE(std::find(window->invalidated.begin(), window->invalidated.end(), Rect{50, 20, 30, 13}),
             window->invalidated.end());
 }
 

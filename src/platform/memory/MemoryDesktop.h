@@ -236,8 +236,7 @@ class MemoryDesktop : public DesktopServices {
                                      std::int32_t ellipseHeight) override;
   RegionHandle CreateRectRegion(std::int32_t x1, std::int32_t y1, std::int32_t x2,
                                 std::int32_t y2) override;
-  bool CombineRegionsOr(RegionHandle destination, RegionHandle first,
-                        RegionHandle second) override;
+  bool CombineRegionsOr(RegionHandle destination, RegionHandle first, RegionHandle second) override;
   bool DeleteRegion(RegionHandle region) override;
   std::int32_t SetWindowRegion(WindowHandle window, RegionHandle region, bool redraw) override;
   void ReleaseMouseCapture() override;

@@ -42,9 +42,8 @@ RegionHandle MemoryDesktop::NewRegion(MemoryRegion region) {
   return handle;
 }
 
-RegionHandle MemoryDesktop::CreateRoundRectRegion(std::int32_t x1, std::int32_t y1,
-                                                  std::int32_t x2, std::int32_t y2,
-                                                  std::int32_t ellipseWidth,
+RegionHandle MemoryDesktop::CreateRoundRectRegion(std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                                                  std::int32_t y2, std::int32_t ellipseWidth,
                                                   std::int32_t ellipseHeight) {
   RegionHandle handle = 0;
   if (!Enter("CreateRoundRectRegion")) {
@@ -74,8 +73,8 @@ RegionHandle MemoryDesktop::CreateRectRegion(std::int32_t x1, std::int32_t y1, s
 bool MemoryDesktop::CombineRegionsOr(RegionHandle destination, RegionHandle first,
                                      RegionHandle second) {
   bool done = false;
-  if (!Enter("CombineRegionsOr") && regions.count(destination) != 0 &&
-      regions.count(first) != 0 && regions.count(second) != 0) {
+  if (!Enter("CombineRegionsOr") && regions.count(destination) != 0 && regions.count(first) != 0 &&
+      regions.count(second) != 0) {
     MemoryRegion united;
     united.parts = regions[first].parts;
     const auto& more = regions[second].parts;
@@ -104,8 +103,7 @@ bool MemoryDesktop::DeleteRegion(RegionHandle region) {
   return done;
 }
 
-std::int32_t MemoryDesktop::SetWindowRegion(WindowHandle window, RegionHandle region,
-                                            bool redraw) {
+std::int32_t MemoryDesktop::SetWindowRegion(WindowHandle window, RegionHandle region, bool redraw) {
   std::int32_t result = 0;
   const auto it = regions.find(region);
   if (!Enter("SetWindowRegion") && windows.count(window) != 0 && it != regions.end() &&
@@ -116,10 +114,10 @@ std::int32_t MemoryDesktop::SetWindowRegion(WindowHandle window, RegionHandle re
     windowRegions[window] = region;
     result = 1;
   }
-  regionCalls.push_back({"SetWindowRgn",
-                         {static_cast<std::int64_t>(window), static_cast<std::int64_t>(region),
-                          redraw ? 1 : 0},
-                         result});
+  regionCalls.push_back(
+      {"SetWindowRgn",
+       {static_cast<std::int64_t>(window), static_cast<std::int64_t>(region), redraw ? 1 : 0},
+       result});
   return result;
 }
 
@@ -143,7 +141,9 @@ void MemoryDesktop::DestroyWindow(WindowHandle window) {
   windows.erase(window);
 }
 
-void MemoryDesktop::ReleaseMouseCapture() { Enter("ReleaseMouseCapture"); }
+void MemoryDesktop::ReleaseMouseCapture() {
+  Enter("ReleaseMouseCapture");
+}
 
 std::int64_t MemoryDesktop::SendSystemCommand(WindowHandle window, std::uint32_t command,
                                               std::int64_t lParam) {

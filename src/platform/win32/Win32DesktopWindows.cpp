@@ -12,9 +12,8 @@ using win32::ToNative;
 
 }  // namespace
 
-RegionHandle Win32Desktop::CreateRoundRectRegion(std::int32_t x1, std::int32_t y1,
-                                                 std::int32_t x2, std::int32_t y2,
-                                                 std::int32_t ellipseWidth,
+RegionHandle Win32Desktop::CreateRoundRectRegion(std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                                                 std::int32_t y2, std::int32_t ellipseWidth,
                                                  std::int32_t ellipseHeight) {
   return FromNative(CreateRoundRectRgn(x1, y1, x2, y2, ellipseWidth, ellipseHeight));
 }
@@ -38,7 +37,9 @@ std::int32_t Win32Desktop::SetWindowRegion(WindowHandle window, RegionHandle reg
   return SetWindowRgn(ToNative<HWND>(window), ToNative<HRGN>(region), redraw ? TRUE : FALSE);
 }
 
-void Win32Desktop::ReleaseMouseCapture() { ReleaseCapture(); }
+void Win32Desktop::ReleaseMouseCapture() {
+  ReleaseCapture();
+}
 
 std::int64_t Win32Desktop::SendSystemCommand(WindowHandle window, std::uint32_t command,
                                              std::int64_t lParam) {

@@ -32,23 +32,41 @@ void HeadlessWindow::Show() {
   w.minimized = false;
 }
 
-void HeadlessWindow::Hide() { State().visible = false; }
+void HeadlessWindow::Hide() {
+  State().visible = false;
+}
 
-void HeadlessWindow::Minimize() { State().minimized = true; }
+void HeadlessWindow::Minimize() {
+  State().minimized = true;
+}
 
-void HeadlessWindow::Move(const Rect& bounds) { State().bounds = bounds; }
+void HeadlessWindow::Move(const Rect& bounds) {
+  State().bounds = bounds;
+}
 
-void HeadlessWindow::SetCaption(const std::u16string& caption) { State().title = caption; }
+void HeadlessWindow::SetCaption(const std::u16string& caption) {
+  State().title = caption;
+}
 
-void HeadlessWindow::Invalidate(const Rect& rect) { invalidated.push_back(rect); }
+void HeadlessWindow::Invalidate(const Rect& rect) {
+  invalidated.push_back(rect);
+}
 
-void HeadlessWindow::NativeControlChanged(Control& control) { nativeChanges.push_back(&control); }
+void HeadlessWindow::NativeControlChanged(Control& control) {
+  nativeChanges.push_back(&control);
+}
 
-bool HeadlessWindow::IsVisible() const { return State().visible; }
+bool HeadlessWindow::IsVisible() const {
+  return State().visible;
+}
 
-bool HeadlessWindow::IsMinimized() const { return State().minimized; }
+bool HeadlessWindow::IsMinimized() const {
+  return State().minimized;
+}
 
-Rect HeadlessWindow::Bounds() const { return State().bounds; }
+Rect HeadlessWindow::Bounds() const {
+  return State().bounds;
+}
 
 std::unique_ptr<FormWindow> HeadlessBackend::CreateFormWindow(Form& form,
                                                               const CreateParams& params) {
@@ -78,7 +96,9 @@ TimerId HeadlessBackend::StartTimer(std::uint32_t intervalMs, std::function<void
   return id;
 }
 
-void HeadlessBackend::StopTimer(TimerId timer) { timers_.erase(timer); }
+void HeadlessBackend::StopTimer(TimerId timer) {
+  timers_.erase(timer);
+}
 
 std::optional<std::uint32_t> HeadlessBackend::TimerInterval(TimerId timer) const {
   const auto it = timers_.find(timer);
