@@ -4,7 +4,9 @@
 # With a display the program runs on it until it ends. Without one it runs on a virtual
 # display for a short demonstration: the colorization stand-in opens a few windows with
 # icons and brings them to the front one after another, the colorizations the program
-# writes are printed, and a screenshot is saved to build/windows/demo.png.
+# writes are printed, and a screenshot is saved to build/windows/demo.png. The screen is
+# large enough for the peers' two rows to stay clear of the main window in its middle,
+# which shows the last icon captured and its colour.
 #
 # Wine has no colorization of its own, so the program's private prefix gets the stand-in
 # "dwmapi.dll", which keeps the colorization in build/windows/run/record.bin and logs
@@ -50,7 +52,7 @@ demo_on_display() {
   echo "Starting tintara.exe under Wine on virtual display $DISPLAY"
   # Inside a Wine desktop window, Wine draws the window frames itself: the bare virtual
   # display has no window manager to do it.
-  "$runner" explorer /desktop=Tintara,1024x768 "$exe" >"$demo/program.out" 2>&1 &
+  "$runner" explorer /desktop=Tintara,1600x1200 "$exe" >"$demo/program.out" 2>&1 &
   pid=$!
   deadline=$((SECONDS + demo_deadline_s))
   until grep -q '^peers done$' "$TINTARA_STANDIN_LOG" 2>/dev/null; do
@@ -106,4 +108,4 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 echo "No display: a short demonstration on a virtual display follows."
-TINTARA_RUN_STAGE=demo-on-display xvfb-run -a -s "-screen 0 1024x768x24" bash "$0"
+TINTARA_RUN_STAGE=demo-on-display xvfb-run -a -s "-screen 0 1600x1200x24" bash "$0"

@@ -1,6 +1,6 @@
 // The program entry of tintara.exe.
 #include <windows.h>
-
+// After the base declarations, which it needs.
 #include <commctrl.h>
 
 #include <exception>

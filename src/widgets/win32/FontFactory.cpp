@@ -33,13 +33,15 @@ bool IsFontFamilyInstalled(const std::wstring& family) {
 
 std::vector<std::wstring> FallbackFamilies(const std::wstring& family) {
   if (IsMonospaced(family)) {
-    return {L"Consolas", L"Lucida Console", L"Courier New", L"Liberation Mono",
-            L"DejaVu Sans Mono"};
+    return {L"Consolas",         L"Lucida Console", L"Courier New",
+            L"DejaVu Sans Mono", L"Nimbus Mono PS", L"Liberation Mono"};
   }
-  // Tahoma is the narrow humanist sans of older systems; Liberation Sans and DejaVu Sans
-  // are what a Linux desktop under Wine usually has.
-  return {L"Segoe UI", L"Tahoma", L"Microsoft Sans Serif", L"Arial", L"Liberation Sans",
-          L"DejaVu Sans"};
+  // Tahoma is the narrow sans of older systems. Nimbus Sans and DejaVu Sans are what a
+  // Linux desktop under Wine usually has; Liberation Sans comes last because Wine draws
+  // it a few pixels wider at small sizes than it measures it, which cuts off the last
+  // character of a label sized to its text.
+  return {L"Segoe UI",    L"Tahoma",      L"Microsoft Sans Serif", L"Arial",
+          L"Nimbus Sans", L"DejaVu Sans", L"Liberation Sans"};
 }
 
 const std::wstring& FontFactory::ResolveFamily(const std::wstring& family,

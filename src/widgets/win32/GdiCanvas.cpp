@@ -6,9 +6,13 @@
 namespace tintara::win32 {
 namespace {
 
-COLORREF ToColorRef(TColor color) { return static_cast<COLORREF>(color & 0x00FFFFFFu); }
+COLORREF ToColorRef(TColor color) {
+  return static_cast<COLORREF>(color & 0x00FFFFFFu);
+}
 
-RECT ToRect(const Rect& rect) { return {rect.left, rect.top, rect.Right(), rect.Bottom()}; }
+RECT ToRect(const Rect& rect) {
+  return {rect.left, rect.top, rect.Right(), rect.Bottom()};
+}
 
 // A pen as the toolkit describes it, selected for the guard's lifetime. Dotted lines
 // leave their gaps alone, as the window system's shapes do on a plain background.
@@ -68,7 +72,9 @@ GdiCanvas::~GdiCanvas() {
   if (outermost_ != 0) RestoreDC(dc_, outermost_);
 }
 
-void GdiCanvas::Save() { saved_.push_back(SaveDC(dc_)); }
+void GdiCanvas::Save() {
+  saved_.push_back(SaveDC(dc_));
+}
 
 void GdiCanvas::Restore() {
   if (saved_.empty()) return;
@@ -167,8 +173,7 @@ void GdiCanvas::DrawResourceBitmap(int resourceId, const Rect& rect, BitmapFit f
     } else if (alpha) {
       // Resampled once to the size: AlphaBlend's own stretching picks pixels and
       // makes the tile's soft shadow ragged.
-      DrawPicture(dc_,
-                  resources_.ScaledBitmapResource(resourceId, alpha, rect.width, rect.height),
+      DrawPicture(dc_, resources_.ScaledBitmapResource(resourceId, alpha, rect.width, rect.height),
                   rect.left, rect.top);
     } else {
       DrawPictureStretched(dc_, resources_.BitmapResource(resourceId, alpha), ToRect(rect));

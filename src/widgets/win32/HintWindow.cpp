@@ -37,10 +37,10 @@ HintWindow::HintWindow(HINSTANCE instance, ATOM windowClass, const std::wstring&
                        POINT position, HFONT font)
     : position_(position) {
   Render(text, font);
-  window_ = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE |
-                                WS_EX_TRANSPARENT,
-                            MAKEINTATOM(windowClass), L"", WS_POPUP, position.x, position.y, size_.cx, size_.cy,
-                            nullptr, nullptr, instance, nullptr);
+  window_ = CreateWindowExW(
+      WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT,
+      MAKEINTATOM(windowClass), L"", WS_POPUP, position.x, position.y, size_.cx, size_.cy, nullptr,
+      nullptr, instance, nullptr);
   if (window_ == nullptr) throw PlatformError("The hint window could not be created");
 }
 

@@ -90,7 +90,8 @@ void NativeChildren::Sync(Control& control) {
   GetWindowRect(window, &current);
   MapWindowPoints(HWND_DESKTOP, parent_, reinterpret_cast<POINT*>(&current), 2);
   if (current.left != bounds.left || current.top != bounds.top ||
-      current.right - current.left != bounds.width || current.bottom - current.top != bounds.height) {
+      current.right - current.left != bounds.width ||
+      current.bottom - current.top != bounds.height) {
     SetWindowPos(window, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -108,8 +109,11 @@ void NativeChildren::Sync(Control& control) {
   if ((IsWindowEnabled(window) != FALSE) != control.Enabled()) {
     EnableWindow(window, control.Enabled() ? TRUE : FALSE);
   }
+  // The style bit, not IsWindowVisible: while the form is hidden every child counts as
+  // invisible, yet must keep the state it shows in once the form appears.
   const bool showing = control.Showing();
-  if ((IsWindowVisible(window) != FALSE) != showing) {
+  const bool shown = (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown != showing) {
     ShowWindow(window, showing ? SW_SHOWNA : SW_HIDE);
   }
 }

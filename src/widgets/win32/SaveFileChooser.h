@@ -17,7 +17,7 @@ std::wstring NativeFileFilter(std::wstring_view filter);
 // chosen path, or nothing when the user cancels. Throws PlatformError when the dialog
 // itself fails.
 std::optional<std::wstring> ChooseSaveFileModal(HWND owner, std::wstring_view filter,
-                                                 std::wstring_view defaultExtension,
-                                                 std::wstring_view fileName);
+                                                std::wstring_view defaultExtension,
+                                                std::wstring_view fileName);
 
 }  // namespace tintara::win32

@@ -7,9 +7,9 @@
 
 namespace tintara::win32 {
 
-TimerHost::TimerHost(WindowClassRegistry& classes, ErrorReport report) : report_(std::move(report)) {
-  const ATOM windowClass =
-      classes.Ensure(L"TintaraTimerHost", 0, &WindowProcedure<TimerHost>);
+TimerHost::TimerHost(WindowClassRegistry& classes, ErrorReport report)
+    : report_(std::move(report)) {
+  const ATOM windowClass = classes.Ensure(L"TintaraTimerHost", 0, &WindowProcedure<TimerHost>);
   CreateWindowExW(0, MAKEINTATOM(windowClass), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                   classes.instance(), this);
   if (window_ == nullptr) throw PlatformError("The timer window could not be created");
@@ -24,7 +24,8 @@ TimerHost::~TimerHost() {
 
 TimerId TimerHost::Start(std::uint32_t intervalMs, std::function<void()> onTick) {
   const TimerId id = nextId_++;
-  if (window_ == nullptr || SetTimer(window_, static_cast<UINT_PTR>(id), intervalMs, nullptr) == 0) {
+  if (window_ == nullptr ||
+      SetTimer(window_, static_cast<UINT_PTR>(id), intervalMs, nullptr) == 0) {
     throw PlatformError("Not enough timers available");
   }
   timers_[id] = Entry{std::move(onTick), false};

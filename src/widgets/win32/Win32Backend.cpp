@@ -1,6 +1,7 @@
 #include "widgets/win32/Win32Backend.h"
 
 #include "platform/win32/HandleCast.h"
+#include "widgets/ErrorReportText.h"
 #include "widgets/Form.h"
 #include "widgets/win32/ColorChooser.h"
 #include "widgets/win32/SaveFileChooser.h"
@@ -44,7 +45,9 @@ Win32Backend::Win32Backend(HINSTANCE instance, DesktopServices& desktop)
       resources_(instance),
       timers_(classes_, [this](const std::exception& error) { ReportUncaught(error); }) {}
 
-Win32Backend::~Win32Backend() { RemoveHintWindow(); }
+Win32Backend::~Win32Backend() {
+  RemoveHintWindow();
+}
 
 void Win32Backend::ReportUncaught(const std::exception& error) {
   if (application_ != nullptr) {
@@ -53,8 +56,10 @@ void Win32Backend::ReportUncaught(const std::exception& error) {
   }
   // Before an application is attached there is no title for the report.
   const int length = MultiByteToWideChar(CP_UTF8, 0, error.what(), -1, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, error.what(), -1, text.data(), length);
+  std::wstring what(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, error.what(), -1, what.data(), length);
+  what.resize(what.size() - 1);  // the terminator
+  const std::wstring text = Wide(ErrorReportText(Utf16(what)));
   MessageBoxW(nullptr, text.c_str(), L"", MB_ICONERROR | MB_OK);
 }
 
@@ -81,7 +86,9 @@ TimerId Win32Backend::StartTimer(std::uint32_t intervalMs, std::function<void()>
   return timers_.Start(intervalMs, std::move(onTick));
 }
 
-void Win32Backend::StopTimer(TimerId timer) { timers_.Stop(timer); }
+void Win32Backend::StopTimer(TimerId timer) {
+  timers_.Stop(timer);
+}
 
 std::optional<TColor> Win32Backend::RunColorDialog(WindowHandle owner, TColor initial,
                                                    std::array<TColor, 16>& customColors) {
@@ -120,7 +127,9 @@ void Win32Backend::RemoveHintWindow() {
   hintShown_.reset();
 }
 
-void Win32Backend::EndMessageLoop() { PostQuitMessage(0); }
+void Win32Backend::EndMessageLoop() {
+  PostQuitMessage(0);
+}
 
 int Win32Backend::RunMessageLoop(Application& application) {
   application.RunHandler([&] { application.ShowMainFormIfWanted(); });

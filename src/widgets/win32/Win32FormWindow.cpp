@@ -26,7 +26,9 @@ std::wstring FormClassName(std::uint32_t classStyle) {
   return name;
 }
 
-Point PointFrom(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+Point PointFrom(LPARAM lParam) {
+  return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
 
 ShiftState ShiftFrom(WPARAM wParam) {
   ShiftState shift;
@@ -39,7 +41,9 @@ ShiftState ShiftFrom(WPARAM wParam) {
   return shift;
 }
 
-Rect FromRECT(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+Rect FromRECT(const RECT& r) {
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
 
 }  // namespace
 
@@ -63,8 +67,16 @@ Win32FormWindow::Win32FormWindow(Form& form, const CreateParams& params,
                   nullptr, classes.instance(), this);
   if (window_ == nullptr) throw PlatformError("The window could not be created");
   if (params.opacity) SetLayeredWindowAttributes(window_, 0, *params.opacity, LWA_ALPHA);
-  natives_ = std::make_unique<NativeChildren>(window_, resources_);
-  natives_->CreateAll(form_);
+  try {
+    natives_ = std::make_unique<NativeChildren>(window_, resources_);
+    natives_->CreateAll(form_);
+  } catch (...) {
+    // No destructor runs for a half-made object: the window, which points at it, goes
+    // here.
+    destroying_ = true;
+    DestroyWindow(window_);
+    throw;
+  }
 }
 
 Win32FormWindow::~Win32FormWindow() {
@@ -72,7 +84,9 @@ Win32FormWindow::~Win32FormWindow() {
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
-WindowHandle Win32FormWindow::Handle() const { return FromNative(window_); }
+WindowHandle Win32FormWindow::Handle() const {
+  return FromNative(window_);
+}
 
 int Win32FormWindow::FirstShowCommand() const {
   // The application's main form follows the show command the program was started
@@ -95,9 +109,13 @@ void Win32FormWindow::Show() {
   if (command != SW_SHOWMINNOACTIVE) SetForegroundWindow(window_);
 }
 
-void Win32FormWindow::Hide() { ShowWindow(window_, SW_HIDE); }
+void Win32FormWindow::Hide() {
+  ShowWindow(window_, SW_HIDE);
+}
 
-void Win32FormWindow::Minimize() { ShowWindow(window_, SW_MINIMIZE); }
+void Win32FormWindow::Minimize() {
+  ShowWindow(window_, SW_MINIMIZE);
+}
 
 void Win32FormWindow::Move(const Rect& bounds) {
   RECT outer{0, 0, bounds.width, bounds.height};
@@ -150,6 +168,9 @@ LRESULT Win32FormWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MOUSEMOVE:
       PointerMoved(lParam);
+      return 0;
+    case WM_CAPTURECHANGED:
+      capturing_ = false;
       return 0;
     case WM_MOUSELEAVE:
       trackingLeave_ = false;
@@ -239,12 +260,15 @@ void Win32FormWindow::Button(MouseButton button, bool down, WPARAM wParam, LPARA
     // The release must come back here even when the pointer has left the window by
     // then, so a click is judged on the control that took the press.
     SetCapture(window_);
+    capturing_ = true;
     form_.ButtonDown(button, ShiftFrom(wParam), at);
     return;
   }
   form_.ButtonUp(button, ShiftFrom(wParam), at);
   const bool anyHeld = (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
-  if (!anyHeld && GetCapture() == window_) ReleaseCapture();
+  // Only a capture of our own is let go: the system's move loop holds one while a
+  // handler drags the window, and a release of another button arrives inside it.
+  if (!anyHeld && capturing_ && GetCapture() == window_) ReleaseCapture();
 }
 
 void Win32FormWindow::CheckBoxClicked(HWND child) {

@@ -61,6 +61,8 @@ class Win32FormWindow final : public FormWindow {
   // treatment only.
   bool destroying_ = false;
   bool trackingLeave_ = false;
+  // The capture taken at a button press and not yet handed over or let go.
+  bool capturing_ = false;
   bool shownBefore_ = false;
   std::map<TColor, OwnedBrush> backgrounds_;
 };
