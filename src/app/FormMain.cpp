@@ -12,7 +12,7 @@ TForm_Main::TForm_Main(Application& application, ColorizationControl& colorizati
       Timer_AeroHandler(application),
       ColorDialog(*this),
       SaveDialog(*this),
-      BalloonHint(application.Backend()),
+      BalloonHint(application.Backend().Hints()),
       colorization_(colorization),
       settings_(application.Desktop(), Label_Color_Mode),
       autostart_(application.Desktop(), CheckBox_Autostart),

@@ -11,7 +11,6 @@
 #include "widgets/CheckBox.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Form.h"
-#include "widgets/HintPresenter.h"
 #include "widgets/Image.h"
 #include "widgets/Label.h"
 #include "widgets/Menu.h"
@@ -70,7 +69,7 @@ class TForm_Main : public Form, public TrackerDisplay {
   Label Label_About;
   tintara::ColorDialog ColorDialog;
   tintara::SaveDialog SaveDialog;
-  HintPresenter BalloonHint;
+  HintDisplay& BalloonHint;  // the backend's
   Label Label_Color_Mode;
   // The folder of the executable, ending in "\"; set by the start-up.
   const std::u16string& Path_App() const { return settings_.AppPath(); }

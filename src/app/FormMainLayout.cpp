@@ -60,7 +60,7 @@ void TForm_Main::BuildLayout() {
   SetColor(kWhite);
   SetFont(SegoeUi(8, 11));
   SetPosition(FormPosition::DesktopCenter);
-  SetHintPresenter(&BalloonHint);
+  SetHintDisplay(&BalloonHint);
 
   Place(Label_Icon, "Label_Icon", *this, {78, 80, 106, 13});
   Label_Icon.SetCaption(u"Active window icon: ");

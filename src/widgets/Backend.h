@@ -48,6 +48,19 @@ struct SaveDialogRequest {
 
 using TimerId = std::uint64_t;
 
+// Shows the hints of the forms' controls. Fed on the user-interface thread; the
+// backend decides where the timing runs and where the hint window lives.
+class HintDisplay {
+ public:
+  virtual ~HintDisplay() = default;
+  // The pointer entered a control with this hint at this screen position; whatever
+  // hint was up goes at once.
+  virtual void PointerEntered(const std::u16string& text, Point screenPosition) = 0;
+  virtual void PointerLeft() = 0;
+  // What the hint window shows now; nothing while there is none.
+  virtual std::optional<HintFrame> CurrentFrame() const = 0;
+};
+
 // One form's window as the backend realised it. Destroying the object destroys the
 // window; by then the form's controls may already be gone, so the destructor must not
 // call into the form.
@@ -102,9 +115,8 @@ class ToolkitBackend {
   // The save-file dialog: the chosen full path, or nothing when cancelled.
   virtual std::optional<std::u16string> RunSaveDialog(const SaveDialogRequest& request) = 0;
 
-  // The hint window: created or updated to the frame, and removed.
-  virtual void ShowHintWindow(const HintFrame& frame) = 0;
-  virtual void RemoveHintWindow() = 0;
+  // The hints of every form; they live as long as the backend.
+  virtual HintDisplay& Hints() = 0;
 
   // The application was told to terminate: the message loop ends once the current
   // message has been handled.

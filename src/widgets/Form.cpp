@@ -1,7 +1,6 @@
 #include "widgets/Form.h"
 
 #include "widgets/Canvas.h"
-#include "widgets/HintPresenter.h"
 #include "widgets/WindowStyles.h"
 
 namespace tintara {
@@ -61,7 +60,7 @@ void Form::CreateHandle() {
 void Form::DestroyHandle() {
   if (!window_) return;
   if (hints_ != nullptr && hovered_ != nullptr && hovered_->WantsHint()) hints_->PointerLeft();
-  // The presenter may go before the controls do; without a window there are no hints.
+  // Without a window there are no hints.
   hints_ = nullptr;
   NotifyRealized(false);
   hovered_ = nullptr;

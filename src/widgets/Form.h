@@ -10,8 +10,6 @@
 
 namespace tintara {
 
-class HintPresenter;
-
 // Where a form appears the first time it is shown.
 enum class FormPosition {
   Designed,       // at its bounds as laid out
@@ -99,8 +97,8 @@ class Form : public Control {
   // when it is outside.
   Control* HoveredControl() const { return hovered_; }
 
-  // The hint presenter that shows the hints of this form's controls; none: no hints.
-  void SetHintPresenter(HintPresenter* presenter) { hints_ = presenter; }
+  // What shows the hints of this form's controls; none: no hints.
+  void SetHintDisplay(HintDisplay* hints) { hints_ = hints; }
 
   // --- focus ---
   Control* ActiveControl() const { return activeControl_; }
@@ -124,7 +122,7 @@ class Form : public Control {
   Control* hovered_ = nullptr;
   Control* pressed_ = nullptr;
   Control* activeControl_ = nullptr;
-  HintPresenter* hints_ = nullptr;
+  HintDisplay* hints_ = nullptr;
 };
 
 }  // namespace tintara

@@ -4,7 +4,7 @@ namespace tintara {
 
 HintPresenter::~HintPresenter() {
   StopTicking();
-  if (phase_ != Phase::Idle && phase_ != Phase::Waiting) backend_.RemoveHintWindow();
+  if (phase_ != Phase::Idle && phase_ != Phase::Waiting) stage_.Remove();
 }
 
 std::uint8_t HintPresenter::OpacityAtStep(int step) {
@@ -79,26 +79,28 @@ void HintPresenter::OnTick() {
 }
 
 void HintPresenter::StartTicking(std::uint32_t intervalMs) {
-  if (timer_ && timerInterval_ == intervalMs) return;
+  // An unchanged cadence keeps its rhythm rather than starting the interval over.
+  if (ticking_ && timerInterval_ == intervalMs) return;
   StopTicking();
-  timer_ = backend_.StartTimer(intervalMs, [this] { OnTick(); });
+  stage_.StartSteps(intervalMs, [this] { OnTick(); });
+  ticking_ = true;
   timerInterval_ = intervalMs;
 }
 
 void HintPresenter::StopTicking() {
-  if (timer_) backend_.StopTimer(*timer_);
-  timer_.reset();
+  if (ticking_) stage_.StopSteps();
+  ticking_ = false;
   timerInterval_ = 0;
 }
 
 void HintPresenter::Present() {
-  if (const auto frame = CurrentFrame()) backend_.ShowHintWindow(*frame);
+  if (const auto frame = CurrentFrame()) stage_.Show(*frame);
 }
 
 void HintPresenter::Remove() {
   phase_ = Phase::Idle;
   level_ = 0;
-  backend_.RemoveHintWindow();
+  stage_.Remove();
 }
 
 }  // namespace tintara

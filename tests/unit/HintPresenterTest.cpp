@@ -1,6 +1,8 @@
 // The hint presenter's timing: wait, fade in, stay, fade out.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/memory/MemoryDesktop.h"
@@ -22,7 +24,8 @@ class HintTest : public ::testing::Test {
 
   MemoryDesktop desktop;
   headless::HeadlessBackend backend{desktop};
-  HintPresenter hints{backend};
+  headless::TimerHintStage stage{backend};
+  HintPresenter hints{stage};
 };
 
 TEST(HintOpacity, TenEvenStepsFromInvisibleToOpaque) {
@@ -93,6 +96,63 @@ TEST_F(HintTest, EnteringAnotherControlStartsAFreshWait) {
   backend.Advance(1);
   ASSERT_TRUE(backend.hintWindow.has_value());
   EXPECT_EQ(backend.hintWindow->text, u"second");
+}
+
+// A stage that only records what it is asked, so the presenter's requests of any stage
+// (a worker thread's clock among them) can be read off.
+class RecordingStage final : public HintStage {
+ public:
+  void StartSteps(std::uint32_t intervalMs, std::function<void()> onStep) override {
+    calls.push_back("start " + std::to_string(intervalMs));
+    step = std::move(onStep);
+  }
+  void StopSteps() override {
+    calls.push_back("stop");
+    step = nullptr;
+  }
+  void Show(const HintFrame& frame) override {
+    calls.push_back("show " + std::to_string(frame.opacity));
+  }
+  void Remove() override { calls.push_back("remove"); }
+
+  std::vector<std::string> calls;
+  std::function<void()> step;
+};
+
+TEST(HintStageRequests, OneCadenceAtATimeAndNoStepLeftRunningWhenItRests) {
+  RecordingStage stage;
+  {
+    HintPresenter hints{stage};
+    hints.PointerEntered(u"hint", {5, 6});
+    ASSERT_TRUE(stage.step);
+    stage.step();  // the wait is over
+    for (int i = 0; i < 9; ++i) stage.step();
+    EXPECT_EQ(hints.CurrentPhase(), Phase::Shown);
+    EXPECT_FALSE(stage.step);
+    hints.PointerLeft();
+    for (int i = 0; i < 10; ++i) {
+      ASSERT_TRUE(stage.step) << i;
+      stage.step();
+    }
+    EXPECT_FALSE(stage.step);
+  }
+  const std::vector<std::string> expected{
+      "start 500", "show 26",  "stop",     "start 20", "show 51",  "show 77",  "show 102",
+      "show 128",  "show 153", "show 179", "show 204", "show 230", "show 255", "stop",
+      "start 20",  "show 230", "show 204", "show 179", "show 153", "show 128", "show 102",
+      "show 77",   "show 51",  "show 26",  "stop",     "remove"};
+  EXPECT_EQ(stage.calls, expected);
+}
+
+TEST(HintStageRequests, GoingAwayRemovesAWindowThatIsUp) {
+  RecordingStage stage;
+  {
+    HintPresenter hints{stage};
+    hints.PointerEntered(u"hint", {5, 6});
+    stage.step();
+    stage.calls.clear();
+  }
+  EXPECT_EQ(stage.calls, (std::vector<std::string>{"stop", "remove"}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "widgets/headless/HeadlessBackend.h"
 
 #include <limits>
+#include <utility>
 
 #include "widgets/Form.h"
 
@@ -150,6 +151,28 @@ void HeadlessBackend::ShowHintWindow(const HintFrame& frame) {
 void HeadlessBackend::RemoveHintWindow() {
   if (hintWindow) ++hintWindowsRemoved;
   hintWindow.reset();
+}
+
+TimerHintStage::~TimerHintStage() {
+  StopSteps();
+}
+
+void TimerHintStage::StartSteps(std::uint32_t intervalMs, std::function<void()> onStep) {
+  StopSteps();
+  timer_ = backend_.StartTimer(intervalMs, std::move(onStep));
+}
+
+void TimerHintStage::StopSteps() {
+  if (timer_) backend_.StopTimer(*timer_);
+  timer_.reset();
+}
+
+void TimerHintStage::Show(const HintFrame& frame) {
+  backend_.ShowHintWindow(frame);
+}
+
+void TimerHintStage::Remove() {
+  backend_.RemoveHintWindow();
 }
 
 Point CenterOf(const Control& control) {

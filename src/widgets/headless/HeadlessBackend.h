@@ -11,6 +11,7 @@
 #include "platform/memory/MemoryDesktop.h"
 #include "widgets/Backend.h"
 #include "widgets/Control.h"
+#include "widgets/HintPresenter.h"
 
 namespace tintara::headless {
 
@@ -51,6 +52,25 @@ class HeadlessWindow : public FormWindow {
   WindowHandle handle_;
 };
 
+// A hint presenter's stage on the headless backend: its steps are the backend's timers,
+// so Advance drives them, and its frames are recorded in the backend's hint window.
+class TimerHintStage final : public HintStage {
+ public:
+  explicit TimerHintStage(HeadlessBackend& backend) : backend_(backend) {}
+  ~TimerHintStage() override;
+  TimerHintStage(const TimerHintStage&) = delete;
+  TimerHintStage& operator=(const TimerHintStage&) = delete;
+
+  void StartSteps(std::uint32_t intervalMs, std::function<void()> onStep) override;
+  void StopSteps() override;
+  void Show(const HintFrame& frame) override;
+  void Remove() override;
+
+ private:
+  HeadlessBackend& backend_;
+  std::optional<TimerId> timer_;
+};
+
 // The toolkit without a screen, on top of the memory desktop: state only. Tests drive
 // it like a user and a clock would: input through the forms' entry points (or the
 // helpers below), time through Advance, dialogs through scripted users.
@@ -68,8 +88,7 @@ class HeadlessBackend : public ToolkitBackend {
   std::optional<TColor> RunColorDialog(WindowHandle owner, TColor initial,
                                        std::array<TColor, 16>& customColors) override;
   std::optional<std::u16string> RunSaveDialog(const SaveDialogRequest& request) override;
-  void ShowHintWindow(const HintFrame& frame) override;
-  void RemoveHintWindow() override;
+  HintDisplay& Hints() override { return hints_; }
   void EndMessageLoop() override { messageLoopEnded = true; }
 
   // --- the clock ---
@@ -105,6 +124,8 @@ class HeadlessBackend : public ToolkitBackend {
   std::function<std::optional<std::u16string>(const SaveDialogRequest&)> saveDialogUser;
 
   // --- the hint window ---
+  void ShowHintWindow(const HintFrame& frame);
+  void RemoveHintWindow();
   std::optional<HintFrame> hintWindow;  // what it shows now
   std::vector<HintFrame> hintFrames;    // every frame shown, oldest first
   int hintWindowsRemoved = 0;
@@ -127,6 +148,9 @@ class HeadlessBackend : public ToolkitBackend {
   TimerId nextTimer_ = 1;
   std::map<TimerId, RunningTimer> timers_;
   std::map<const Form*, HeadlessWindow*> windows_;
+  // Last: the presenter stops its timers and removes its window before those go.
+  TimerHintStage hintStage_{*this};
+  HintPresenter hints_{hintStage_};
 };
 
 // --- input as a user gives it ---

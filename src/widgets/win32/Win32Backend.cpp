@@ -4,6 +4,7 @@
 #include "widgets/ErrorReportText.h"
 #include "widgets/Form.h"
 #include "widgets/win32/ColorChooser.h"
+#include "widgets/win32/HintWindow.h"
 #include "widgets/win32/SaveFileChooser.h"
 #include "widgets/win32/TextConversion.h"
 #include "widgets/win32/Win32FormWindow.h"
@@ -21,21 +22,6 @@ Font HintFont() {
   return font;
 }
 
-// The hint stays whole on the monitor the pointer is on.
-POINT KeepOnMonitor(POINT position, SIZE extent) {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoW(MonitorFromPoint(position, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    return position;
-  }
-  const RECT& work = monitor.rcWork;
-  if (position.x + extent.cx > work.right) position.x = work.right - extent.cx;
-  if (position.y + extent.cy > work.bottom) position.y = work.bottom - extent.cy;
-  if (position.x < work.left) position.x = work.left;
-  if (position.y < work.top) position.y = work.top;
-  return position;
-}
-
 }  // namespace
 
 Win32Backend::Win32Backend(HINSTANCE instance, DesktopServices& desktop)
@@ -43,11 +29,10 @@ Win32Backend::Win32Backend(HINSTANCE instance, DesktopServices& desktop)
       desktop_(desktop),
       classes_(instance),
       resources_(instance),
-      timers_(classes_, [this](const std::exception& error) { ReportUncaught(error); }) {}
+      timers_(classes_, [this](const std::exception& error) { ReportUncaught(error); }),
+      hints_(instance, HintWindow::WindowClass(classes_), resources_.FontFor(HintFont())) {}
 
-Win32Backend::~Win32Backend() {
-  RemoveHintWindow();
-}
+Win32Backend::~Win32Backend() = default;
 
 void Win32Backend::ReportUncaught(const std::exception& error) {
   if (application_ != nullptr) {
@@ -105,26 +90,6 @@ std::optional<std::u16string> Win32Backend::RunSaveDialog(const SaveDialogReques
                           Wide(request.defaultExt), Wide(request.fileName));
   if (!chosen) return std::nullopt;
   return Utf16(*chosen);
-}
-
-void Win32Backend::ShowHintWindow(const HintFrame& frame) {
-  const bool sameHint = hint_ && hintShown_ && hintShown_->text == frame.text &&
-                        hintShown_->position == frame.position;
-  if (!sameHint) {
-    RemoveHintWindow();
-    const POINT at{frame.position.x, frame.position.y};
-    auto made = std::make_unique<HintWindow>(instance_, HintWindow::WindowClass(classes_),
-                                             Wide(frame.text), at, resources_.FontFor(HintFont()));
-    made->MoveTo(KeepOnMonitor(at, made->Extent()));
-    hint_ = std::move(made);
-  }
-  hintShown_ = frame;
-  hint_->SetOpacity(frame.opacity);
-}
-
-void Win32Backend::RemoveHintWindow() {
-  hint_.reset();
-  hintShown_.reset();
 }
 
 void Win32Backend::EndMessageLoop() {

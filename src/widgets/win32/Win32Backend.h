@@ -8,15 +8,15 @@
 #include "widgets/Application.h"
 #include "widgets/Backend.h"
 #include "widgets/win32/GdiResources.h"
-#include "widgets/win32/HintWindow.h"
+#include "widgets/win32/HintThread.h"
 #include "widgets/win32/TimerHost.h"
 #include "widgets/win32/WindowClassRegistry.h"
 
 namespace tintara::win32 {
 
 // The toolkit realised on the Win32 desktop: one HWND per form, GDI painting, SetTimer
-// timers, the system's colour chooser and save dialog, and the hint window. Lives on
-// the user-interface thread, which runs its message loop.
+// timers, the system's colour chooser and save dialog. Lives on the user-interface
+// thread, which runs its message loop; the hints live on a thread of their own.
 class Win32Backend final : public ToolkitBackend {
  public:
   // Throws PlatformError when the timer window cannot be made.
@@ -37,8 +37,7 @@ class Win32Backend final : public ToolkitBackend {
   std::optional<TColor> RunColorDialog(WindowHandle owner, TColor initial,
                                        std::array<TColor, 16>& customColors) override;
   std::optional<std::u16string> RunSaveDialog(const SaveDialogRequest& request) override;
-  void ShowHintWindow(const HintFrame& frame) override;
-  void RemoveHintWindow() override;
+  HintDisplay& Hints() override { return hints_; }
   void EndMessageLoop() override;
 
   // The message loop: shows the main form when the start-up show flag says so, then
@@ -46,8 +45,8 @@ class Win32Backend final : public ToolkitBackend {
   // the exit code.
   int RunMessageLoop(Application& application);
 
-  // The hint window that is up, if any (for tests).
-  const HintWindow* CurrentHintWindow() const { return hint_.get(); }
+  // The hint window that is up on the hint thread, if any (for tests).
+  std::optional<HintWindowState> CurrentHintWindow() const { return hints_.CurrentWindow(); }
   GdiResources& Resources() { return resources_; }
 
  private:
@@ -59,8 +58,8 @@ class Win32Backend final : public ToolkitBackend {
   WindowClassRegistry classes_;
   GdiResources resources_;
   TimerHost timers_;
-  std::unique_ptr<HintWindow> hint_;
-  std::optional<HintFrame> hintShown_;
+  // After the resources: the hint thread borrows its font, and is joined first.
+  HintThread hints_;
 };
 
 }  // namespace tintara::win32
