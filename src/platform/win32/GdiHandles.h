@@ -31,19 +31,19 @@ class MemoryDC {
   HDC dc_;
 };
 
-// A GDI object (bitmap, brush, pen, font, region) this code owns; deleted with
-// DeleteObject. It must no longer be selected into a DC by then, which is why a
-// SelectionGuard on it has to be declared after it.
-template <typename Handle>
-class GdiObject {
+// A move-only owner of one handle, released by Traits::Release unless it is null.
+template <typename Traits>
+class OwnedHandle {
  public:
-  GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {}
-  ~GdiObject() { reset(); }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
+  using Handle = typename Traits::Handle;
+
+  OwnedHandle() = default;
+  explicit OwnedHandle(Handle handle) : handle_(handle) {}
+  ~OwnedHandle() { reset(); }
+  OwnedHandle(const OwnedHandle&) = delete;
+  OwnedHandle& operator=(const OwnedHandle&) = delete;
+  OwnedHandle(OwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  OwnedHandle& operator=(OwnedHandle&& other) noexcept {
     if (this != &other) {
       reset();
       handle_ = std::exchange(other.handle_, nullptr);
@@ -53,16 +53,28 @@ class GdiObject {
 
   Handle get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
-  // Hands ownership over (for example to the system) without deleting.
+  // Hands ownership over (for example to the system) without releasing.
   Handle release() { return std::exchange(handle_, nullptr); }
   void reset(Handle handle = nullptr) {
-    if (handle_ != nullptr) DeleteObject(handle_);
+    if (handle_ != nullptr) Traits::Release(handle_);
     handle_ = handle;
   }
 
  private:
   Handle handle_ = nullptr;
 };
+
+template <typename H>
+struct GdiObjectTraits {
+  using Handle = H;
+  static void Release(H handle) { DeleteObject(handle); }
+};
+
+// A GDI object (bitmap, brush, pen, font, region) this code owns; deleted with
+// DeleteObject. It must no longer be selected into a DC by then, which is why a
+// SelectionGuard on it has to be declared after it.
+template <typename Handle>
+using GdiObject = OwnedHandle<GdiObjectTraits<Handle>>;
 
 using Bitmap = GdiObject<HBITMAP>;
 

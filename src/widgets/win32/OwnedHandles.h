@@ -13,38 +13,6 @@ using OwnedBrush = GdiObject<HBRUSH>;
 using OwnedPen = GdiObject<HPEN>;
 using OwnedRegion = GdiObject<HRGN>;
 
-// A move-only owner of one handle, released by Traits::Release unless it is null.
-template <typename Traits>
-class OwnedHandle {
- public:
-  using Handle = typename Traits::Handle;
-
-  OwnedHandle() = default;
-  explicit OwnedHandle(Handle handle) : handle_(handle) {}
-  ~OwnedHandle() { reset(); }
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-  OwnedHandle(OwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  OwnedHandle& operator=(OwnedHandle&& other) noexcept {
-    if (this != &other) {
-      reset();
-      handle_ = std::exchange(other.handle_, nullptr);
-    }
-    return *this;
-  }
-
-  Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  Handle release() { return std::exchange(handle_, nullptr); }
-  void reset(Handle handle = nullptr) {
-    if (handle_ != nullptr) Traits::Release(handle_);
-    handle_ = handle;
-  }
-
- private:
-  Handle handle_ = nullptr;
-};
-
 struct IconTraits {
   using Handle = HICON;
   static void Release(HICON icon) { DestroyIcon(icon); }
