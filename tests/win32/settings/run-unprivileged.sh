@@ -23,10 +23,19 @@ if [ "$(id -u)" -ne 0 ]; then
   exec bash "$runner" "$program" "$@"
 fi
 
-home="$build_dir/unprivileged"
-mkdir -p "$home"
-chown nobody "$home"
+# The build folder may sit where that user cannot go (a private checkout), so the
+# program, the runner and the stand-in are staged in a folder of its own, which also
+# keeps its prefix from one run to the next.
+stage="${TMPDIR:-/tmp}/tintara-unprivileged-$(printf '%s' "$build_dir" | md5sum | cut -c1-12)"
+mkdir -p "$stage/bin" "$stage/standin"
+cp "$runner" "$stage/wine-run.sh"
+cp "$program" "$stage/bin/"
+if [ -f "$build_dir/standin/dwmapi.dll" ]; then
+  cp "$build_dir/standin/dwmapi.dll" "$stage/standin/dwmapi.dll"
+fi
+chown -R nobody "$stage"
+chmod 755 "$stage"
 # No display: this user may not open root's virtual display, and needs none.
-exec runuser -u nobody -- env -u DISPLAY -u XAUTHORITY HOME="$home" \
-  TINTARA_BUILD_DIR="$build_dir" TINTARA_WINEPREFIX="$home/wineprefix" \
-  bash "$runner" "$program" "$@"
+exec runuser -u nobody -- env -u DISPLAY -u XAUTHORITY HOME="$stage" \
+  TINTARA_BUILD_DIR="$stage" TINTARA_WINEPREFIX="$stage/wineprefix" \
+  bash "$stage/wine-run.sh" "$stage/bin/$(basename "$program")" "$@"
