@@ -1,8 +1,8 @@
 #include "app/FormMain.h"
 
 #include "app/FormMainWindowShape.h"
-#include "engine/LaunchSwitch.h"
-#include "engine/MessageBoxes.h"
+#include "app/startup/LaunchSwitch.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/WindowStyles.h"
 
 namespace tintara {

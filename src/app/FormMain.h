@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/AutostartEntry.h"
-#include "engine/ColorModeSettings.h"
+#include "app/startup/AutostartEntry.h"
+#include "app/startup/ColorModeSettings.h"
 #include "engine/ColorizationControl.h"
 #include "engine/ForegroundTracker.h"
 #include "engine/TrackerDisplay.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/LaunchSwitch.h"
+#include "app/startup/LaunchSwitch.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "engine/AutostartEntry.h"
-#include "engine/LaunchSwitch.h"
+#include "app/startup/AutostartEntry.h"
+#include "app/startup/LaunchSwitch.h"
 #include "platform/PlatformError.h"
 #include "platform/memory/MemoryDesktop.h"
 

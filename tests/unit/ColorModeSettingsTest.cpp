@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "engine/AppPath.h"
-#include "engine/ColorModeSettings.h"
+#include "app/startup/AppPath.h"
+#include "app/startup/ColorModeSettings.h"
 #include "engine/IconColorPicker.h"
 #include "platform/PlatformError.h"
 #include "platform/memory/MemoryDesktop.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/LaunchSwitch.h"
+#include "app/startup/LaunchSwitch.h"
 #include "platform/memory/MemoryDesktop.h"
 
 namespace tintara {

@@ -15,7 +15,8 @@ set_target_properties(win32_settings_tests PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/settings
 )
 target_include_directories(win32_settings_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/settings)
-target_link_libraries(win32_settings_tests PRIVATE tintara_engine tintara_win32 gtest_main)
+target_link_libraries(win32_settings_tests PRIVATE tintara_startup tintara_engine tintara_win32
+  gtest_main)
 target_compile_options(win32_settings_tests PRIVATE ${TINTARA_WARNINGS})
 target_link_options(win32_settings_tests PRIVATE -static)
 

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "MessageBoxWatcher.h"
-#include "engine/AutostartEntry.h"
-#include "engine/ColorModeSettings.h"
-#include "engine/MessageBoxes.h"
+#include "app/startup/AutostartEntry.h"
+#include "app/startup/ColorModeSettings.h"
+#include "widgets/MessageBoxes.h"
 #include "platform/win32/Win32Desktop.h"
 
 namespace tintara {

@@ -8,7 +8,7 @@
 
 #include "MessageBoxWatcher.h"
 #include "TestPlaces.h"
-#include "engine/ColorModeSettings.h"
+#include "app/startup/ColorModeSettings.h"
 #include "platform/win32/Win32Desktop.h"
 
 namespace tintara {

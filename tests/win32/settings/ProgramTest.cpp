@@ -6,8 +6,8 @@
 #include <string>
 
 #include "TestPlaces.h"
-#include "engine/AppPath.h"
-#include "engine/LaunchSwitch.h"
+#include "app/startup/AppPath.h"
+#include "app/startup/LaunchSwitch.h"
 #include "platform/win32/Win32Desktop.h"
 
 namespace tintara {

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "TestPlaces.h"
-#include "engine/AutostartEntry.h"
+#include "app/startup/AutostartEntry.h"
 #include "platform/RegistryKey.h"
 #include "platform/win32/Win32Desktop.h"
 

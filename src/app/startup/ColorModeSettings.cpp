@@ -1,10 +1,10 @@
-#include "engine/ColorModeSettings.h"
+#include "app/startup/ColorModeSettings.h"
 
 #include <exception>
 
-#include "engine/AppPath.h"
+#include "app/startup/AppPath.h"
 #include "engine/IconColorPicker.h"
-#include "engine/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 namespace tintara {
 

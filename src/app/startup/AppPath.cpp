@@ -1,4 +1,4 @@
-#include "engine/AppPath.h"
+#include "app/startup/AppPath.h"
 
 namespace tintara {
 

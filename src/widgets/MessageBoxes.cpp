@@ -1,4 +1,4 @@
-#include "engine/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 namespace tintara {
 

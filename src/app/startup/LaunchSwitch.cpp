@@ -1,4 +1,4 @@
-#include "engine/LaunchSwitch.h"
+#include "app/startup/LaunchSwitch.h"
 
 namespace tintara {
 namespace {

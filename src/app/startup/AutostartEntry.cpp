@@ -1,9 +1,9 @@
-#include "engine/AutostartEntry.h"
+#include "app/startup/AutostartEntry.h"
 
 #include <exception>
 
-#include "engine/LaunchSwitch.h"
-#include "engine/MessageBoxes.h"
+#include "app/startup/LaunchSwitch.h"
+#include "widgets/MessageBoxes.h"
 #include "platform/RegistryKey.h"
 
 namespace tintara {
