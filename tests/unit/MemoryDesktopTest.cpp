@@ -52,8 +52,8 @@ TEST(MemoryDesktop, DrawsIconsOverWhiteLikeThePlatform) {
   EXPECT_EQ(bitmap.PixelColor(0, 0), 0x00FF00u);
   EXPECT_EQ(bitmap.PixelColor(1, 0), 0xFF00FFu);  // colour under a set mask inverts
   bitmap.SetSize(2, 1);
-  ASSERT_TRUE(desktop.DrawIconOnWhite(desktop.AddIcon(MemoryIcon::Solid(2, 1, 0x00FF00, 0)), 0,
-                                      bitmap));
+  ASSERT_TRUE(
+      desktop.DrawIconOnWhite(desktop.AddIcon(MemoryIcon::Solid(2, 1, 0x00FF00, 0)), 0, bitmap));
   EXPECT_EQ(bitmap.PixelColor(0, 0), 0xFFFFFFu);
 }
 

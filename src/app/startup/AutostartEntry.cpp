@@ -3,8 +3,8 @@
 #include <exception>
 
 #include "app/startup/LaunchSwitch.h"
-#include "widgets/MessageBoxes.h"
 #include "platform/RegistryKey.h"
+#include "widgets/MessageBoxes.h"
 
 namespace tintara {
 

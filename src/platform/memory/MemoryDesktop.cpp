@@ -102,9 +102,8 @@ WindowHandle MemoryDesktop::ForegroundWindow() {
 }
 
 IconHandle MemoryDesktop::ClassIcon(WindowHandle window, ClassIconKind kind) {
-  const bool fail =
-      Enter(kind == ClassIconKind::Small ? "ClassIcon(small)" : "ClassIcon(big)") ||
-      failing.count("ClassIcon") != 0;
+  const bool fail = Enter(kind == ClassIconKind::Small ? "ClassIcon(small)" : "ClassIcon(big)") ||
+                    failing.count("ClassIcon") != 0;
   const MemoryWindow* w = FindWindow(window);
   if (fail || w == nullptr) return 0;
   return kind == ClassIconKind::Small ? w->classSmallIcon : w->classBigIcon;
@@ -137,8 +136,7 @@ std::optional<IconSize> MemoryDesktop::MeasureIcon(IconHandle icon) {
   return IconSize{i->width, i->height};
 }
 
-bool MemoryDesktop::DrawIconOnWhite(IconHandle icon, TColor textColor,
-                                    RenderedIconBitmap& bitmap) {
+bool MemoryDesktop::DrawIconOnWhite(IconHandle icon, TColor textColor, RenderedIconBitmap& bitmap) {
   if (failing.count("CreateSurface") != 0) throw PlatformError("Out of system resources");
   const MemoryIcon* i = Enter("DrawIconOnWhite") ? nullptr : FindIcon(icon);
   if (i == nullptr || !i->drawable) return false;
@@ -148,7 +146,8 @@ bool MemoryDesktop::DrawIconOnWhite(IconHandle icon, TColor textColor,
   // as the platform does; a missing mask counts as opaque.
   MemoryIcon::Kind kind = i->kind;
   if (kind == MemoryIcon::Kind::Alpha32 &&
-      std::all_of(i->pixels.begin(), i->pixels.end(), [](std::uint32_t p) { return p >> 24 == 0; })) {
+      std::all_of(i->pixels.begin(), i->pixels.end(),
+                  [](std::uint32_t p) { return p >> 24 == 0; })) {
     kind = MemoryIcon::Kind::Masked;
   }
   for (std::int32_t y = 0; y < h; ++y) {

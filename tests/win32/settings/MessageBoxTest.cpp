@@ -6,8 +6,8 @@
 #include "MessageBoxWatcher.h"
 #include "app/startup/AutostartEntry.h"
 #include "app/startup/ColorModeSettings.h"
-#include "widgets/MessageBoxes.h"
 #include "platform/win32/Win32Desktop.h"
+#include "widgets/MessageBoxes.h"
 
 namespace tintara {
 namespace {
