@@ -13,6 +13,15 @@ TEST(ApplicationTitle, FormsTheTitleFromTheFileName) {
   EXPECT_EQ(ApplicationTitleFromPath(u"\\\\server\\share\\ÄRGER.exe"), u"Ärger");
   EXPECT_EQ(ApplicationTitleFromPath(u"C:\\dir.with.dots\\Noext"), u"Noext");
   EXPECT_EQ(ApplicationTitleFromPath(u"C:\\.hidden"), u"");
+  // Beyond Latin: Greek (final sigma stays as the simple mapping gives it), Cyrillic,
+  // Latin Extended-A with its alternating capitals, and a first letter outside the
+  // basic plane kept whole.
+  EXPECT_EQ(ApplicationTitleFromPath(u"C:\\ΧΡΩΜΑΣ.exe"), u"Χρωμασ");
+  EXPECT_EQ(ApplicationTitleFromPath(u"C:\\ЦВЕТ.exe"), u"Цвет");
+  EXPECT_EQ(ApplicationTitleFromPath(u"C:\\ŁÓDŹ.exe"), u"Łódź");
+  EXPECT_EQ(ApplicationTitleFromPath(u"C:\\İSTANBUL.exe"), u"İstanbul");
+  EXPECT_EQ(ApplicationTitleFromPath(u"C:\\\U00010400\U00010400A.exe"), u"\U00010400\U00010428a");
+  EXPECT_EQ(LowerCaseText(u"ÀÖØÞĲİ"), u"àöøþĳi");
 }
 
 TEST(ApplicationTitle, ErrorTextGetsAFullStopAfterCharactersAboveIt) {
