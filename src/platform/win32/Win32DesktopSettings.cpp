@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/HandleCast.h"
+#include "platform/win32/OwnButtonTexts.h"
 #include "platform/win32/Win32Desktop.h"
 
 namespace tintara {
@@ -123,8 +124,9 @@ std::u16string Win32Desktop::CommandLine() {
 
 MessageAnswer Win32Desktop::ShowMessageBox(std::u16string_view caption, std::u16string_view text,
                                            MessageIcon icon, MessageButtons buttons) {
-  return AnswerFrom(MessageBoxW(GetActiveWindow(), Terminated(text).c_str(),
-                                Terminated(caption).c_str(), MessageBoxStyle(icon, buttons)));
+  return AnswerFrom(MessageBoxWithOwnButtonTexts(GetActiveWindow(), Terminated(text).c_str(),
+                                                 Terminated(caption).c_str(),
+                                                 MessageBoxStyle(icon, buttons)));
 }
 
 }  // namespace tintara
