@@ -10,6 +10,7 @@ namespace tintara {
 TForm_Main::TForm_Main(Application& application, ColorizationControl& colorization)
     : Form(application),
       Timer_AeroHandler(application),
+      TrayIcon(application),
       ColorDialog(*this),
       SaveDialog(*this),
       BalloonHint(application.Backend().Hints()),
@@ -73,6 +74,32 @@ void TForm_Main::Label_CloseClick(Control& /*sender*/) {
       MessageAnswer::Yes) {
     Close();
   }
+}
+
+void TForm_Main::Label_MinimizeClick(Control& /*sender*/) {
+  // Minimised first, so the window shrinks to its taskbar button before it goes.
+  Minimize();
+  Hide();
+  TrayIcon.SetVisible(true);
+}
+
+void TForm_Main::PopupItem_ShowInterfaceClick(MenuItem& /*sender*/) {
+  // After a hidden start this is the window's first showing, at its designed place.
+  Show();
+  Restore();
+  TrayIcon.SetVisible(false);
+}
+
+void TForm_Main::Exittheprogram1Click(MenuItem& /*sender*/) {
+  Label_CloseClick(*this);
+}
+
+void TForm_Main::FormEndSession(Control& /*sender*/) {
+  // A program that starts with Windows is usually ended by logging off, never by its
+  // exit question: without this the mode chosen during the session would be lost.
+  // Nobody is there to read a warning, so a refused write stays silent.
+  settings_.SaveSettingsSilently();
+  TrayIcon.RemoveQuietly();
 }
 
 void TForm_Main::Label_CloseMouseEnter(Control& /*sender*/) {

@@ -17,6 +17,7 @@
 #include "widgets/Panel.h"
 #include "widgets/Shape.h"
 #include "widgets/Timer.h"
+#include "widgets/TrayIcon.h"
 
 namespace tintara {
 
@@ -81,6 +82,11 @@ class TForm_Main : public Form, public TrackerDisplay {
   void Image_TittlebarMouseDown(Control& sender, MouseButton button, ShiftState shift, int x,
                                 int y);
   void Label_CloseClick(Control& sender);
+  void Label_MinimizeClick(Control& sender);
+  void PopupItem_ShowInterfaceClick(MenuItem& sender);
+  void Exittheprogram1Click(MenuItem& sender);
+  // The Windows session ends: the mode is kept without asking or showing anything.
+  void FormEndSession(Control& sender);
   void Label_CloseMouseEnter(Control& sender);
   void Label_CloseMouseLeave(Control& sender);
   void Label_MinimizeMouseEnter(Control& sender);

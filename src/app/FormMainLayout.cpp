@@ -154,7 +154,6 @@ void TForm_Main::BuildLayout() {
   TrayIcon.SetIconResource(resources::kLogoIcon);
   TrayIcon.SetTooltip(App().Title());
   TrayIcon.SetMenu(&PopupMenu_Tray);
-  TrayIcon.SetVisible(false);
 
   SaveDialog.SetFilter(u"ICON|*.ico");
 }
@@ -181,14 +180,17 @@ void TForm_Main::BindEvents() {
   Shape_Color.OnMouseDown = pickColor;
   Label_Color.OnMouseDown = pickColor;
   Timer_AeroHandler.OnTimer = [this](Timer& sender) { Timer_AeroHandlerTimer(sender); };
-  Exittheprogram1.OnClick = [this](MenuItem&) { Label_CloseClick(*this); };
+  Label_Minimize.OnClick = [this](Control& sender) { Label_MinimizeClick(sender); };
+  PopupItem_ShowInterface.OnClick = [this](MenuItem& sender) {
+    PopupItem_ShowInterfaceClick(sender);
+  };
+  Exittheprogram1.OnClick = [this](MenuItem& sender) { Exittheprogram1Click(sender); };
+  OnEndSession = [this](Control& sender) { FormEndSession(sender); };
   // Label_Color_Mode's click belongs to the colour-mode settings and the check box's to
   // the autostart entry: both bound themselves when they were made.
   //
-  // Not bound yet, as the windows and services they act on come with later work: the
-  // minimise-to-tray of "_" and the menu's "show program interface..." (they need the
-  // notification-area icon realised, or the hidden window could not be brought back),
-  // the About window of "?", and the icon export of Image_Icon and Label_Icon.
+  // Not bound yet, as the windows they act on come with later work: the About window
+  // of "?", and the icon export of Image_Icon and Label_Icon.
 }
 
 }  // namespace tintara

@@ -7,12 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/ErrorReport.h"
-#include "app/FormMain.h"
+#include "app/Program.h"
 #include "engine/ApplicationTitle.h"
-#include "engine/ColorizationControl.h"
 #include "platform/win32/Win32Desktop.h"
-#include "widgets/Application.h"
+#include "widgets/ErrorReportText.h"
 #include "widgets/win32/Win32Backend.h"
 
 namespace {
@@ -30,10 +28,11 @@ std::u16string ExecutablePath() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
-                    int /*showCommand*/) {
+                    int showCommand) {
   // Before anything can load a library: a planted copy beside the program must never
   // be picked up.
   tintara::RestrictDllSearchToSystemFolder();
+  // Formed before any of the program's own steps: the caption of every error report.
   const std::u16string applicationTitle = tintara::ApplicationTitleFromPath(ExecutablePath());
 
   // The check box is the themed one of the common controls the manifest asks for.
@@ -43,20 +42,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
   InitCommonControlsEx(&commonControls);
 
   tintara::Win32Desktop desktop;
-  // The colorization library is loaded before any window exists and released after
-  // the last one has gone (the object outlives everything below).
-  tintara::ColorizationControl colorization(desktop);
-  colorization.Load();
-
   try {
     tintara::win32::Win32Backend backend(instance, desktop);
-    tintara::Application application(backend, applicationTitle);
-    backend.AttachApplication(application);
-    // Its creation runs FormCreate and the start-up, which may choose a hidden start.
-    tintara::TForm_Main Form_Main(application, colorization);
-    return backend.RunMessageLoop(application);
+    // showCommand is the one the program was started with (SW_SHOWDEFAULT when the
+    // starter gave none).
+    return tintara::RunProgram(backend, applicationTitle, showCommand);
   } catch (const std::exception& error) {
-    tintara::app::ShowGeneralErrorReport(nullptr, applicationTitle, error);
+    // Only a start that could not make its windows ends up here.
+    tintara::ShowGeneralErrorReport(desktop, applicationTitle, error);
     return 1;
   }
 }

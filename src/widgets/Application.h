@@ -10,11 +10,18 @@ namespace tintara {
 
 class Form;
 
+// The process's show command (the SW_* value it was started with) as the main form's
+// first showing takes it: SW_SHOWMAXIMIZED (3) maximised, SW_SHOWMINNOACTIVE (7) as a
+// taskbar button only, anything else normal.
+WindowShowState MainFormShowState(int showCommand);
+
 // The program as a whole: its title, its main form, whether the main form is shown
 // when the message loop starts, and the general error report that catches what a
 // handler lets escape. The message loop itself belongs to the backend.
 class Application {
  public:
+  static constexpr int kShowDefault = 10;  // SW_SHOWDEFAULT
+
   explicit Application(ToolkitBackend& backend, std::u16string title = {})
       : backend_(backend), title_(std::move(title)) {}
   Application(const Application&) = delete;
@@ -35,7 +42,12 @@ class Application {
   // The start-up show flag: whether the message loop shows the main form at its start.
   bool ShowMainForm() const { return showMainForm_; }
   void SetShowMainForm(bool show) { showMainForm_ = show; }
-  // The first step of the message loop.
+  // The show command the program was started with (SW_SHOWDEFAULT when it was given
+  // none).
+  int ShowCommand() const { return showCommand_; }
+  void SetShowCommand(int showCommand) { showCommand_ = showCommand; }
+  // The first step of the message loop: in a hidden start nothing is shown, whatever
+  // the show command.
   void ShowMainFormIfWanted();
 
   void Terminate();
@@ -61,6 +73,7 @@ class Application {
   std::u16string title_;
   Form* mainForm_ = nullptr;
   bool showMainForm_ = true;
+  int showCommand_ = kShowDefault;
   bool terminated_ = false;
 };
 

@@ -14,8 +14,12 @@
 
 namespace tintara {
 
+class Application;
 class Control;
 class Form;
+class MenuItem;
+class PopupMenu;
+class TrayIcon;
 
 // How a form's window is made, as plain data: computed by the form (Form::CreateParams)
 // and realised by the backend.
@@ -48,6 +52,42 @@ struct SaveDialogRequest {
 
 using TimerId = std::uint64_t;
 
+// How a window is shown: the main form's first showing follows the show command the
+// program was started with; every other showing is Normal.
+enum class WindowShowState { Normal, Maximized, MinimizedNoActivate };
+
+// What the mouse did over the notification-area icon, as the shell reports it.
+enum class TrayMouseEvent {
+  Move,
+  LeftDown,
+  LeftUp,
+  LeftDoubleClick,
+  RightDown,
+  RightUp,
+  RightDoubleClick,
+  MiddleDown,
+  MiddleUp,
+  MiddleDoubleClick,
+};
+
+// One notification-area icon as the backend realises it: a small hidden window of the
+// program receives the icon's notifications and the shell's announcement of a new
+// taskbar and passes them to the TrayIcon (Notify, ShellRestarted).
+class TrayIconHost {
+ public:
+  virtual ~TrayIconHost() = default;
+  // Adds the icon with the picture of the program's icon resource and the tooltip;
+  // false when the shell did not take it.
+  virtual bool Add(int iconResource, const std::u16string& tooltip) = 0;
+  // Removes the icon; false when the shell refused.
+  virtual bool Remove() = 0;
+  // Brings the program to the foreground, so that the menu closes when the user
+  // clicks elsewhere, and opens the menu with its top-left corner at `at` (screen
+  // coordinates; the system moves it back onto the screen). Returns the item the user
+  // chose, or nullptr.
+  virtual MenuItem* TrackMenu(const PopupMenu& menu, Point at) = 0;
+};
+
 // Shows the hints of the forms' controls. Fed on the user-interface thread; the
 // backend decides where the timing runs and where the hint window lives.
 class HintDisplay {
@@ -68,8 +108,9 @@ class FormWindow {
  public:
   virtual ~FormWindow() = default;
   virtual WindowHandle Handle() const = 0;
-  // Shows and activates the window at the form's current bounds.
-  virtual void Show() = 0;
+  // Shows and activates the window at the form's current bounds; a window that is
+  // shown again keeps whether it is minimised.
+  virtual void Show(WindowShowState state) = 0;
   virtual void Hide() = 0;
   virtual void Minimize() = 0;
   // New screen position and client size.
@@ -91,6 +132,10 @@ class ToolkitBackend {
   virtual ~ToolkitBackend() = default;
 
   virtual DesktopServices& Desktop() = 0;
+
+  // The application whose general error report takes what escapes the backend's own
+  // callbacks (timer ticks). Set once, before its forms are made.
+  virtual void AttachApplication(Application& /*application*/) {}
 
   // Creates the form's window hidden, with the given parameters, and the native
   // windows of the native controls in the form's tree. The form is complete when this
@@ -118,6 +163,13 @@ class ToolkitBackend {
   // The hints of every form; they live as long as the backend.
   virtual HintDisplay& Hints() = 0;
 
+  // The notification-area icon's realisation; it lives as long as the icon.
+  virtual std::unique_ptr<TrayIconHost> CreateTrayIconHost(TrayIcon& icon) = 0;
+
+  // The message loop: shows the main form when the start-up show flag says so, then
+  // serves the program until the application is told to terminate. Returns the exit
+  // code.
+  virtual int RunMessageLoop(Application& application) = 0;
   // The application was told to terminate: the message loop ends once the current
   // message has been handled.
   virtual void EndMessageLoop() = 0;

@@ -73,7 +73,7 @@ WindowHandle Form::Handle() const {
   return window_ ? window_->Handle() : 0;
 }
 
-void Form::Show() {
+void Form::Show(WindowShowState state) {
   if (!shown_) {
     shown_ = true;
     if (position_ == FormPosition::DesktopCenter) {
@@ -84,7 +84,7 @@ void Form::Show() {
   }
   visible_ = true;
   if (OnShow) OnShow(*this);
-  if (window_) window_->Show();
+  if (window_) window_->Show(state);
 }
 
 void Form::Hide() {
@@ -110,6 +110,11 @@ void Form::Close() {
   } else {
     Hide();
   }
+}
+
+void Form::EndSession() {
+  if (OnEndSession) OnEndSession(*this);
+  if (application_.MainForm() == this) application_.Terminate();
 }
 
 Point Form::ToLocal(const Control& control, Point p) const {

@@ -69,8 +69,10 @@ class Form : public Control {
   FormWindow* Window() const { return window_.get(); }
 
   // --- showing ---
-  // The first time: takes the first-show position (FormPosition), then shows.
-  void Show();
+  // The first time: takes the first-show position (FormPosition), then shows. The
+  // state is the main form's first showing as the program was started; a window shown
+  // again stays minimised until it is restored.
+  void Show(WindowShowState state = WindowShowState::Normal);
   void Hide();
   void Minimize();
   // ShowWindow with SW_RESTORE through the desktop.
@@ -79,6 +81,9 @@ class Form : public Control {
   // Runs OnClose; unless the handler says None, the main form ends the program (it is
   // not hidden first) and any other form hides.
   void Close();
+  // The Windows session ends: runs OnEndSession, then the main form ends the program
+  // at once, without closing (no OnClose).
+  void EndSession();
   // Moves the window (screen coordinates) keeping its size.
   void MoveTo(Point topLeft);
 
@@ -86,6 +91,7 @@ class Form : public Control {
   NotifyEvent OnCreate;
   NotifyEvent OnShow;
   CloseEvent OnClose;
+  NotifyEvent OnEndSession;
 
   // --- input entry points (client coordinates) ---
   void PointerMove(Point p);

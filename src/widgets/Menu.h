@@ -1,9 +1,7 @@
 #pragma once
 
-#include <cstddef>
 #include <functional>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -65,29 +63,10 @@ class PopupMenu {
   ImageList* images_ = nullptr;
 };
 
-// The program's icon in the notification area (state only: the backend that shows it
-// comes with the tray).
-class TrayIcon {
- public:
-  static constexpr std::size_t kMaxTooltip = 127;
-
-  bool Visible() const { return visible_; }
-  void SetVisible(bool visible) { visible_ = visible; }
-  const std::u16string& Tooltip() const { return tooltip_; }
-  // Cut to the 127 characters the notification area takes.
-  void SetTooltip(std::u16string_view tooltip) {
-    tooltip_ = std::u16string(tooltip.substr(0, kMaxTooltip));
-  }
-  int IconResource() const { return iconResource_; }
-  void SetIconResource(int resourceId) { iconResource_ = resourceId; }
-  PopupMenu* Menu() const { return menu_; }
-  void SetMenu(PopupMenu* menu) { menu_ = menu; }
-
- private:
-  bool visible_ = false;
-  std::u16string tooltip_;
-  int iconResource_ = 0;
-  PopupMenu* menu_ = nullptr;
-};
+// The items' captions as the menu shows them when it opens: each item gets as its
+// keyboard accelerator the first letter or digit of its caption that no item before it
+// has taken (marked with "&"); a "&" of the caption itself is doubled so it shows as
+// written. Separators keep their caption.
+std::vector<std::u16string> CaptionsWithAccelerators(const PopupMenu& menu);
 
 }  // namespace tintara

@@ -33,14 +33,18 @@ void ColorModeSettings::ReadSettings() {
 }
 
 void ColorModeSettings::SaveSettings() {
-  bool saved = false;
-  try {
-    saved = WriteSettingsFile();
-  } catch (const std::exception&) {
-    saved = false;
-  }
   // The cause is not shown: whatever went wrong, the user learns the mode was not kept.
-  if (!saved) ShowMessage(desktop_, MessageKind::Warning, kWriteFailedText, MessageButtons::Ok);
+  if (!SaveSettingsSilently()) {
+    ShowMessage(desktop_, MessageKind::Warning, kWriteFailedText, MessageButtons::Ok);
+  }
+}
+
+bool ColorModeSettings::SaveSettingsSilently() {
+  try {
+    return WriteSettingsFile();
+  } catch (const std::exception&) {
+    return false;
+  }
 }
 
 bool ColorModeSettings::WriteSettingsFile() {

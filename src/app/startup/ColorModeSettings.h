@@ -40,6 +40,8 @@ class ColorModeSettings {
   // On close: writes the caption into the file, whether or not it changed. A refused
   // write shows the warning box and is not retried.
   void SaveSettings();
+  // The same write without a warning; false when the file refused it.
+  bool SaveSettingsSilently();
   void Label_Color_ModeClick();
 
  private:

@@ -57,6 +57,7 @@ struct MemoryWindowPlacement {
   Rect bounds;  // screen position and size
   bool visible = false;
   bool minimized = false;
+  bool maximized = false;
 };
 
 // A region as the window system keeps it: a union of rectangles and rounded rectangles.

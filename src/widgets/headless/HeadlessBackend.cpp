@@ -1,11 +1,27 @@
 #include "widgets/headless/HeadlessBackend.h"
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
+#include "widgets/Application.h"
 #include "widgets/Form.h"
+#include "widgets/Menu.h"
+#include "widgets/TrayIcon.h"
 
 namespace tintara::headless {
+namespace {
+
+// "Operation(caption)" for the call log; captions here are plain ASCII.
+std::string Utf8Label(const char* operation, const std::u16string& caption) {
+  std::string label = operation;
+  label.push_back('(');
+  for (const char16_t c : caption) label.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+  label.push_back(')');
+  return label;
+}
+
+}  // namespace
 
 HeadlessWindow::HeadlessWindow(HeadlessBackend& backend, Form& form, const CreateParams& params)
     : backend_(backend), form_(form), params_(params) {
@@ -15,9 +31,13 @@ HeadlessWindow::HeadlessWindow(HeadlessBackend& backend, Form& form, const Creat
   MemoryWindowPlacement& placement = backend_.desktop_.placements[handle_];
   placement.title = params.caption;
   placement.bounds = params.bounds;
+  // The window system's own record, so tests can see windows come and go among the
+  // other calls.
+  backend_.desktop_.calls.push_back(Utf8Label("CreateWindow", params.caption));
 }
 
 HeadlessWindow::~HeadlessWindow() {
+  backend_.desktop_.calls.push_back(Utf8Label("DestroyWindow", params_.caption));
   backend_.windows_.erase(&form_);
   backend_.desktop_.DestroyWindow(handle_);
 }
@@ -26,11 +46,16 @@ MemoryWindowPlacement& HeadlessWindow::State() const {
   return backend_.desktop_.placements.at(handle_);
 }
 
-void HeadlessWindow::Show() {
+void HeadlessWindow::Show(WindowShowState state) {
   MemoryWindowPlacement& w = State();
   w.bounds = form_.Bounds();
   w.visible = true;
-  w.minimized = false;
+  if (state == WindowShowState::Maximized) {
+    w.maximized = true;
+    w.minimized = false;
+  }
+  if (state == WindowShowState::MinimizedNoActivate) w.minimized = true;
+  backend_.desktop_.calls.push_back(Utf8Label("ShowWindow", params_.caption));
 }
 
 void HeadlessWindow::Hide() {
@@ -63,6 +88,10 @@ bool HeadlessWindow::IsVisible() const {
 
 bool HeadlessWindow::IsMinimized() const {
   return State().minimized;
+}
+
+bool HeadlessWindow::IsMaximized() const {
+  return State().maximized;
 }
 
 Rect HeadlessWindow::Bounds() const {
@@ -128,6 +157,69 @@ void HeadlessBackend::Advance(std::int64_t ms) {
     tick();
   }
   now_ = end;
+}
+
+std::unique_ptr<TrayIconHost> HeadlessBackend::CreateTrayIconHost(TrayIcon& icon) {
+  return std::make_unique<HeadlessTrayIconHost>(*this, icon);
+}
+
+int HeadlessBackend::RunMessageLoop(Application& application) {
+  application.RunHandler([&] { application.ShowMainFormIfWanted(); });
+  if (messageLoopUser) messageLoopUser();
+  return 0;
+}
+
+void HeadlessBackend::RestartShell() {
+  trayIcons.clear();
+  // A host may go away while another one is told.
+  const std::vector<HeadlessTrayIconHost*> hosts = trayHosts_;
+  for (HeadlessTrayIconHost* host : hosts) {
+    if (std::find(trayHosts_.begin(), trayHosts_.end(), host) != trayHosts_.end()) {
+      host->Icon().ShellRestarted();
+    }
+  }
+}
+
+const HeadlessBackend::ShownTrayIcon* HeadlessBackend::ShownIcon(const TrayIcon& icon) const {
+  const auto it = trayIcons.find(&icon);
+  return it == trayIcons.end() ? nullptr : &it->second;
+}
+
+HeadlessTrayIconHost::HeadlessTrayIconHost(HeadlessBackend& backend, TrayIcon& icon)
+    : backend_(backend), icon_(icon) {
+  backend_.trayHosts_.push_back(this);
+}
+
+HeadlessTrayIconHost::~HeadlessTrayIconHost() {
+  auto& hosts = backend_.trayHosts_;
+  hosts.erase(std::remove(hosts.begin(), hosts.end(), this), hosts.end());
+  backend_.trayIcons.erase(&icon_);
+}
+
+bool HeadlessTrayIconHost::Add(int iconResource, const std::u16string& tooltip) {
+  backend_.desktop_.calls.emplace_back("Shell_NotifyIcon(NIM_ADD)");
+  if (!backend_.shellTakesIcons) return false;
+  backend_.trayIcons[&icon_] = {iconResource, tooltip};
+  return true;
+}
+
+bool HeadlessTrayIconHost::Remove() {
+  backend_.desktop_.calls.emplace_back("Shell_NotifyIcon(NIM_DELETE)");
+  if (backend_.shellRefusesRemoval) return false;
+  return backend_.trayIcons.erase(&icon_) != 0;
+}
+
+MenuItem* HeadlessTrayIconHost::TrackMenu(const PopupMenu& menu, Point at) {
+  backend_.desktop_.calls.emplace_back("TrackPopupMenu");
+  HeadlessBackend::MenuOpening opening;
+  for (const MenuItem* item : menu.Items()) opening.captions.push_back(item->Caption());
+  opening.at = at;
+  backend_.menuOpenings.push_back(opening);
+  if (!backend_.trayMenuUser) return nullptr;
+  const int chosen = backend_.trayMenuUser(menu, at);
+  if (chosen < 0 || chosen >= static_cast<int>(menu.Items().size())) return nullptr;
+  MenuItem* item = menu.Items()[static_cast<std::size_t>(chosen)];
+  return item->IsSeparator() ? nullptr : item;
 }
 
 std::optional<TColor> HeadlessBackend::RunColorDialog(WindowHandle owner, TColor initial,

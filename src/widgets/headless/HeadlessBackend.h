@@ -25,7 +25,7 @@ class HeadlessWindow : public FormWindow {
   ~HeadlessWindow() override;
 
   WindowHandle Handle() const override { return handle_; }
-  void Show() override;
+  void Show(WindowShowState state) override;
   void Hide() override;
   void Minimize() override;
   void Move(const Rect& bounds) override;
@@ -37,6 +37,7 @@ class HeadlessWindow : public FormWindow {
   Form& Owner() const { return form_; }
   bool IsVisible() const;
   bool IsMinimized() const;
+  bool IsMaximized() const;
   Rect Bounds() const;
   // Areas asked to be painted again, oldest first.
   std::vector<Rect> invalidated;
@@ -71,6 +72,23 @@ class TimerHintStage final : public HintStage {
   std::optional<TimerId> timer_;
 };
 
+// A notification-area icon on the headless backend: the backend plays the shell.
+class HeadlessTrayIconHost final : public TrayIconHost {
+ public:
+  HeadlessTrayIconHost(HeadlessBackend& backend, TrayIcon& icon);
+  ~HeadlessTrayIconHost() override;
+
+  bool Add(int iconResource, const std::u16string& tooltip) override;
+  bool Remove() override;
+  MenuItem* TrackMenu(const PopupMenu& menu, Point at) override;
+
+  TrayIcon& Icon() const { return icon_; }
+
+ private:
+  HeadlessBackend& backend_;
+  TrayIcon& icon_;
+};
+
 // The toolkit without a screen, on top of the memory desktop: state only. Tests drive
 // it like a user and a clock would: input through the forms' entry points (or the
 // helpers below), time through Advance, dialogs through scripted users.
@@ -80,6 +98,9 @@ class HeadlessBackend : public ToolkitBackend {
 
   DesktopServices& Desktop() override { return desktop_; }
   MemoryDesktop& Memory() { return desktop_; }
+  void AttachApplication(Application& application) override { application_ = &application; }
+  // The application of the program running on this backend, or nullptr.
+  Application* AttachedApplication() const { return application_; }
 
   std::unique_ptr<FormWindow> CreateFormWindow(Form& form, const CreateParams& params) override;
   Size MeasureText(std::u16string_view text, const Font& font) override;
@@ -89,7 +110,12 @@ class HeadlessBackend : public ToolkitBackend {
                                        std::array<TColor, 16>& customColors) override;
   std::optional<std::u16string> RunSaveDialog(const SaveDialogRequest& request) override;
   HintDisplay& Hints() override { return hints_; }
+  std::unique_ptr<TrayIconHost> CreateTrayIconHost(TrayIcon& icon) override;
+  // Shows the main form when the start-up show flag says so, then runs
+  // messageLoopUser, the user and the clock of the test, and returns 0.
+  int RunMessageLoop(Application& application) override;
   void EndMessageLoop() override { messageLoopEnded = true; }
+  std::function<void()> messageLoopUser;
 
   // --- the clock ---
   std::int64_t Now() const { return now_; }
@@ -132,11 +158,34 @@ class HeadlessBackend : public ToolkitBackend {
 
   bool messageLoopEnded = false;
 
+  // --- the shell's notification area ---
+  struct ShownTrayIcon {
+    int iconResource = 0;
+    std::u16string tooltip;
+  };
+  // The icons the shell shows now.
+  std::map<const TrayIcon*, ShownTrayIcon> trayIcons;
+  bool shellTakesIcons = true;       // false: no taskbar, NIM_ADD is not accepted
+  bool shellRefusesRemoval = false;  // true: NIM_DELETE fails
+  // Every opening of an icon's menu, and the user at it: the index of the item chosen,
+  // or -1 to close the menu without a choice. Unset: closes it.
+  struct MenuOpening {
+    std::vector<std::u16string> captions;
+    Point at;
+  };
+  std::vector<MenuOpening> menuOpenings;
+  std::function<int(const PopupMenu&, Point)> trayMenuUser;
+  // A new taskbar: the shell forgets its icons and announces itself to every program.
+  void RestartShell();
+  // The icon of a TrayIcon as the shell shows it, or nullptr.
+  const ShownTrayIcon* ShownIcon(const TrayIcon& icon) const;
+
   // The headless window of a form, or nullptr before its CreateHandle.
   HeadlessWindow* WindowOf(const Form& form) const;
 
  private:
   friend class HeadlessWindow;
+  friend class HeadlessTrayIconHost;
   struct RunningTimer {
     std::uint32_t interval = 0;
     std::int64_t due = 0;
@@ -144,10 +193,12 @@ class HeadlessBackend : public ToolkitBackend {
   };
 
   MemoryDesktop& desktop_;
+  Application* application_ = nullptr;
   std::int64_t now_ = 0;
   TimerId nextTimer_ = 1;
   std::map<TimerId, RunningTimer> timers_;
   std::map<const Form*, HeadlessWindow*> windows_;
+  std::vector<HeadlessTrayIconHost*> trayHosts_;
   // Last: the presenter stops its timers and removes its window before those go.
   TimerHintStage hintStage_{*this};
   HintPresenter hints_{hintStage_};

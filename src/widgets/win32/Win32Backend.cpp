@@ -7,6 +7,7 @@
 #include "widgets/win32/HintWindow.h"
 #include "widgets/win32/SaveFileChooser.h"
 #include "widgets/win32/TextConversion.h"
+#include "widgets/win32/TrayIconWindow.h"
 #include "widgets/win32/Win32FormWindow.h"
 
 namespace tintara::win32 {
@@ -40,12 +41,7 @@ void Win32Backend::ReportUncaught(const std::exception& error) {
     return;
   }
   // Before an application is attached there is no title for the report.
-  const int length = MultiByteToWideChar(CP_UTF8, 0, error.what(), -1, nullptr, 0);
-  std::wstring what(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, error.what(), -1, what.data(), length);
-  what.resize(what.size() - 1);  // the terminator
-  const std::wstring text = Wide(ErrorReportText(Utf16(what)));
-  MessageBoxW(nullptr, text.c_str(), L"", MB_ICONERROR | MB_OK);
+  ShowGeneralErrorReport(desktop_, u"", error);
 }
 
 std::unique_ptr<FormWindow> Win32Backend::CreateFormWindow(Form& form, const CreateParams& params) {
@@ -90,6 +86,10 @@ std::optional<std::u16string> Win32Backend::RunSaveDialog(const SaveDialogReques
                           Wide(request.defaultExt), Wide(request.fileName));
   if (!chosen) return std::nullopt;
   return Utf16(*chosen);
+}
+
+std::unique_ptr<TrayIconHost> Win32Backend::CreateTrayIconHost(TrayIcon& icon) {
+  return std::make_unique<TrayIconWindow>(icon, classes_);
 }
 
 void Win32Backend::EndMessageLoop() {

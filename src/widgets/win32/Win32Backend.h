@@ -27,7 +27,7 @@ class Win32Backend final : public ToolkitBackend {
 
   // The application whose general error report takes what escapes a timer tick. Until
   // one is attached such errors are reported in a plain error box.
-  void AttachApplication(Application& application) { application_ = &application; }
+  void AttachApplication(Application& application) override { application_ = &application; }
 
   DesktopServices& Desktop() override { return desktop_; }
   std::unique_ptr<FormWindow> CreateFormWindow(Form& form, const CreateParams& params) override;
@@ -38,12 +38,12 @@ class Win32Backend final : public ToolkitBackend {
                                        std::array<TColor, 16>& customColors) override;
   std::optional<std::u16string> RunSaveDialog(const SaveDialogRequest& request) override;
   HintDisplay& Hints() override { return hints_; }
+  std::unique_ptr<TrayIconHost> CreateTrayIconHost(TrayIcon& icon) override;
   void EndMessageLoop() override;
 
-  // The message loop: shows the main form when the start-up show flag says so, then
-  // takes and dispatches messages until the application is told to terminate. Returns
-  // the exit code.
-  int RunMessageLoop(Application& application);
+  // Shows the main form when the start-up show flag says so, then takes and
+  // dispatches messages until the application is told to terminate.
+  int RunMessageLoop(Application& application) override;
 
   // The hint window that is up on the hint thread, if any (for tests).
   std::optional<HintWindowState> CurrentHintWindow() const { return hints_.CurrentWindow(); }

@@ -88,22 +88,11 @@ WindowHandle Win32FormWindow::Handle() const {
   return FromNative(window_);
 }
 
-int Win32FormWindow::FirstShowCommand() const {
-  // The application's main form follows the show command the program was started
-  // with: maximised or minimised to its taskbar button; anything else shows normally.
-  if (form_.App().MainForm() != &form_) return SW_SHOWNORMAL;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  GetStartupInfoW(&startup);
-  if ((startup.dwFlags & STARTF_USESHOWWINDOW) != 0) {
-    if (startup.wShowWindow == SW_SHOWMAXIMIZED) return SW_SHOWMAXIMIZED;
-    if (startup.wShowWindow == SW_SHOWMINNOACTIVE) return SW_SHOWMINNOACTIVE;
-  }
-  return SW_SHOWNORMAL;
-}
-
-void Win32FormWindow::Show() {
-  const int command = shownBefore_ ? SW_SHOW : FirstShowCommand();
+void Win32FormWindow::Show(WindowShowState state) {
+  int command = SW_SHOW;  // a window shown again keeps whether it is minimised
+  if (state == WindowShowState::Maximized) command = SW_SHOWMAXIMIZED;
+  if (state == WindowShowState::MinimizedNoActivate) command = SW_SHOWMINNOACTIVE;
+  if (state == WindowShowState::Normal && !shownBefore_) command = SW_SHOWNORMAL;
   shownBefore_ = true;
   ShowWindow(window_, command);
   if (command != SW_SHOWMINNOACTIVE) SetForegroundWindow(window_);
@@ -217,8 +206,9 @@ LRESULT Win32FormWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_ENDSESSION:
       // The session ends: the program stops without closing the main form, so
-      // nothing is asked and nothing is saved.
-      if (wParam != 0 && form_.App().MainForm() == &form_) form_.App().Terminate();
+      // nothing is asked. Windows may end the process as soon as this returns, so
+      // whatever must survive is done inside the form's handler.
+      if (wParam != 0) form_.EndSession();
       return 0;
     default:
       break;

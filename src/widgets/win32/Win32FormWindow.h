@@ -25,7 +25,7 @@ class Win32FormWindow final : public FormWindow {
   ~Win32FormWindow() override;
 
   WindowHandle Handle() const override;
-  void Show() override;
+  void Show(WindowShowState state) override;
   void Hide() override;
   void Minimize() override;
   void Move(const Rect& bounds) override;
@@ -49,7 +49,6 @@ class Win32FormWindow final : public FormWindow {
   void CheckBoxClicked(HWND child);
   LRESULT ChildColors(UINT message, HDC dc, HWND child);
   void FocusActiveControl();
-  int FirstShowCommand() const;
 
   Form& form_;
   GdiResources& resources_;

@@ -1,0 +1,24 @@
+#include "app/Program.h"
+
+#include "app/FormMain.h"
+#include "engine/ColorizationControl.h"
+#include "widgets/Application.h"
+
+namespace tintara {
+
+int RunProgram(ToolkitBackend& backend, const std::u16string& title, int showCommand) {
+  // Declared first, so it is released after every window has gone.
+  ColorizationControl colorization(backend.Desktop());
+  colorization.Load();
+
+  Application application(backend, title);
+  application.SetShowCommand(showCommand);
+  backend.AttachApplication(application);
+
+  // The main window is an ordinary top-level window without owner, so it is the one
+  // on the taskbar: the button is there exactly while the window is shown.
+  TForm_Main Form_Main(application, colorization);
+  return backend.RunMessageLoop(application);
+}
+
+}  // namespace tintara
