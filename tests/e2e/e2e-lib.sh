@@ -67,7 +67,8 @@ write_record() {
 # Starts the program (default: the built tintara.exe) under Wine in the background.
 start_tintara() {
   local exe=${1:-$TINTARA_EXE}
-  "$TINTARA_WINE_RUN" "$exe" >"$E2E_WORK/program.out" 2>&1 &
+  shift || true
+  "$TINTARA_WINE_RUN" "$exe" "$@" >"$E2E_WORK/program.out" 2>&1 &
   E2E_PID=$!
 }
 
@@ -116,4 +117,62 @@ wait_for_peers() {
 
 writes() {
   grep -E '^write ' "$TINTARA_STANDIN_LOG" || true
+}
+
+# --- the program's own windows, seen and used from another process of the prefix ---
+
+# Runs tintara-probe.exe with the given commands (see tests/e2e/probe) and prints what
+# it says; fails the check when a command fails.
+probe() {
+  : "${TINTARA_PROBE:?}"
+  local out
+  out=$("$TINTARA_WINE_RUN" "$TINTARA_PROBE" "$@" 2>/dev/null) || {
+    echo "$out"
+    fail "probe $*"
+  }
+  echo "$out"
+}
+
+# A copy of tintara.exe in a folder of its own under the work folder, so its settings
+# file (beside the exe) belongs to this check alone. Prints the copy's path.
+private_exe() {
+  local dir=$E2E_WORK/${1:-app}
+  mkdir -p "$dir"
+  cp "$TINTARA_EXE" "$dir/tintara.exe"
+  echo "$dir/tintara.exe"
+}
+
+# Waits until the program started last has ended by itself.
+wait_program_end() {
+  local seconds=${1:-$E2E_DEADLINE_S} deadline
+  deadline=$((SECONDS + seconds))
+  while kill -0 "$E2E_PID" 2>/dev/null; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "the program did not end within ${seconds}s"
+    sleep 0.1
+  done
+  wait "$E2E_PID" 2>/dev/null || true
+  E2E_PID=
+}
+
+# The main window's field (visible, minimized, left, top, ...) as the probe sees it.
+main_field() {
+  probe main-state | sed -n "s/.* $1=\([-0-9]*\).*/\1/p"
+}
+
+# A screenshot of the whole virtual display into the work folder.
+screenshot() {
+  import -window root "$E2E_WORK/$1.png"
+}
+
+# The notification area's own window: on a bare X display Wine shows the icons in a
+# small window of its own ("Wine System Tray"). Clicks the program's icon in it.
+click_tray_icon() {
+  local button=$1 window geometry x y
+  window=$(xdotool search --name "Wine System Tray" | head -1)
+  [ -n "$window" ] || fail "no Wine System Tray window"
+  geometry=$(xdotool getwindowgeometry "$window")
+  x=$(echo "$geometry" | sed -n 's/.*Position: \([0-9]*\),.*/\1/p')
+  y=$(echo "$geometry" | sed -n 's/.*Position: [0-9]*,\([0-9]*\).*/\1/p')
+  # The first icon sits at the left end of the window.
+  xdotool mousemove $((x + 10)) $((y + 10)) click "$button"
 }

@@ -1,15 +1,17 @@
 #include "widgets/win32/MenuPictures.h"
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/win32/GdiHandles.h"
 
 namespace tintara::win32 {
 namespace {
 
-// The icon's colour image with its alpha, premultiplied, as a top-down 32-bit DIB
-// section; nullptr when the icon cannot be read.
-Bitmap PremultipliedBitmap(HICON icon, int size) {
+// The icon's picture as a top-down 32-bit DIB section: with its alpha premultiplied for a
+// menu that blends (ground: none), or already laid over the ground colour for a menu
+// that copies its pictures as they are. nullptr when the icon cannot be read.
+Bitmap MenuBitmap(HICON icon, int size, bool blended, COLORREF ground) {
   ICONINFO info{};
   if (!GetIconInfo(icon, &info)) return {};
   const Bitmap color(info.hbmColor);
@@ -28,15 +30,34 @@ Bitmap PremultipliedBitmap(HICON icon, int size) {
   if (!section || bits == nullptr) return {};
 
   const MemoryDC dc;
-  if (!dc || GetDIBits(dc.get(), color.get(), 0, static_cast<UINT>(size), bits, &header,
-                       DIB_RGB_COLORS) == 0) {
+  std::vector<std::uint32_t> maskPixels(static_cast<std::size_t>(size) * size);
+  if (!dc ||
+      GetDIBits(dc.get(), color.get(), 0, static_cast<UINT>(size), bits, &header, DIB_RGB_COLORS) ==
+          0 ||
+      GetDIBits(dc.get(), mask.get(), 0, static_cast<UINT>(size), maskPixels.data(), &header,
+                DIB_RGB_COLORS) == 0) {
     return {};
   }
-  auto* pixels = static_cast<std::uint8_t*>(bits);
+  auto* pixels = static_cast<std::uint32_t*>(bits);
+  bool hasAlpha = false;
+  for (int i = 0; i < size * size; ++i) hasAlpha = hasAlpha || (pixels[i] >> 24) != 0;
   for (int i = 0; i < size * size; ++i) {
-    std::uint8_t* p = pixels + static_cast<std::ptrdiff_t>(i) * 4;
-    const unsigned alpha = p[3];
-    for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>((p[c] * alpha + 127) / 255);
+    // Where the mask says transparent the picture is, whatever the colour image holds;
+    // an image list that kept no alpha leaves the mask as the only outline.
+    const bool transparent = (maskPixels[i] & 0x00FFFFFFu) != 0;
+    const std::uint32_t alpha = transparent ? 0 : hasAlpha ? pixels[i] >> 24 : 0xFF;
+    std::uint32_t out = blended ? alpha << 24 : 0xFF000000u;
+    for (int shift = 0; shift < 24; shift += 8) {
+      const std::uint32_t channel = (pixels[i] >> shift) & 0xFF;
+      std::uint32_t value = (channel * alpha + 127) / 255;
+      if (!blended) {
+        // COLORREF holds red in its low byte, the DIB blue.
+        const std::uint32_t below = (ground >> (16 - shift)) & 0xFF;
+        value += (below * (255 - alpha) + 127) / 255;
+      }
+      out |= value << shift;
+    }
+    pixels[i] = out;
   }
   GdiFlush();
   return section;
@@ -44,7 +65,8 @@ Bitmap PremultipliedBitmap(HICON icon, int size) {
 
 }  // namespace
 
-MenuPictures::MenuPictures(HINSTANCE instance, const ImageList& images) {
+MenuPictures::MenuPictures(HINSTANCE instance, const ImageList& images, bool menusBlend) {
+  const COLORREF ground = GetSysColor(COLOR_MENU);
   const int size = images.ImageSize();
   list_ = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK,
                            static_cast<int>(images.IconResources().size()), 0);
@@ -53,12 +75,10 @@ MenuPictures::MenuPictures(HINSTANCE instance, const ImageList& images) {
     // among the icon's images, 32 bits with alpha where there is one.
     const OwnedIcon icon(static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, size, size, 0)));
-    int index = -1;
-    if (icon && list_ != nullptr) index = ImageList_AddIcon(list_, icon.get());
-    // The list's own copy is what the menu shows, as the list keeps it.
-    OwnedIcon listed;
-    if (index >= 0) listed.reset(ImageList_GetIcon(list_, index, ILD_TRANSPARENT));
-    bitmaps_.push_back(listed ? PremultipliedBitmap(listed.get(), size) : Bitmap());
+    if (icon && list_ != nullptr) ImageList_AddIcon(list_, icon.get());
+    // Taken from the icon itself: an image list hands its images back drawn over
+    // black with a mask that may have lost the soft edges.
+    bitmaps_.push_back(icon ? MenuBitmap(icon.get(), size, menusBlend, ground) : Bitmap());
   }
 }
 

@@ -1,6 +1,7 @@
 #include "widgets/win32/TrayIconWindow.h"
 
 #include <shellapi.h>
+#include <uxtheme.h>
 
 #include <algorithm>
 #include <exception>
@@ -51,6 +52,14 @@ TrayMouseEvent EventOf(LPARAM mouseMessage, bool* known) {
   }
 }
 
+// Whether popup menus blend their items' 32-bit pictures by alpha: themed menus do;
+// classic ones, and Wine's whatever the theme, copy the pixels as they are.
+bool MenusBlendPictures() {
+  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  const bool wine = ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+  return !wine && IsAppThemed() != FALSE;
+}
+
 struct MenuTraits {
   using Handle = HMENU;
   static void Release(HMENU menu) { DestroyMenu(menu); }
@@ -99,7 +108,7 @@ bool TrayIconWindow::Remove() {
 MenuItem* TrayIconWindow::TrackMenu(const PopupMenu& menu, Point at) {
   const ImageList* images = menu.Images();
   if (images != nullptr && images != picturesOf_) {
-    menuPictures_ = std::make_unique<MenuPictures>(instance_, *images);
+    menuPictures_ = std::make_unique<MenuPictures>(instance_, *images, MenusBlendPictures());
     picturesOf_ = images;
   }
   const OwnedMenu popup(CreatePopupMenu());

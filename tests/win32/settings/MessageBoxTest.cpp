@@ -71,3 +71,29 @@ TEST(Win32MessageBox, AQuestionDefaultsToYesAndReportsTheButtonPressed) {
 
 }  // namespace
 }  // namespace tintara
+
+namespace tintara {
+namespace {
+
+TEST(Win32MessageBox, TheButtonsKeepTheirEnglishTextsOnAGermanSystem) {
+  // Run on its own with a German user language (Wine takes it from LANG).
+  {
+    // The system's own box speaks German here, or this test could not tell.
+    MessageBoxWatcher watcher(IDNO);
+    MessageBoxW(nullptr, L"x", L"Warning", MB_YESNO);
+    ASSERT_EQ(watcher.Seen().size(), 1u);
+    EXPECT_EQ(watcher.Seen()[0].buttons, (std::vector<std::wstring>{L"&Ja", L"&Nein"}));
+  }
+  Win32Desktop desktop;
+  for (const auto& [buttons, texts] :
+       {std::pair{MessageButtons::YesNo, std::vector<std::wstring>{L"&Yes", L"&No"}},
+        std::pair{MessageButtons::Ok, std::vector<std::wstring>{L"OK"}}}) {
+    MessageBoxWatcher watcher(MessageBoxWatcher::kPressEnter);
+    desktop.ShowMessageBox(u"Warning", u"Are you sure to exit?", MessageIcon::Warning, buttons);
+    ASSERT_EQ(watcher.Seen().size(), 1u);
+    EXPECT_EQ(watcher.Seen()[0].buttons, texts);
+  }
+}
+
+}  // namespace
+}  // namespace tintara
