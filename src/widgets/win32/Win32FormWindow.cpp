@@ -213,6 +213,11 @@ LRESULT Win32FormWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       // A close request from outside: no question, the form's close path runs.
       form_.Close();
       return 0;
+    case WM_SETTINGCHANGE:
+      // Colours or metrics may have changed: the controls that follow them hear of it;
+      // the default handling follows.
+      form_.App().RunHandler([&] { form_.NotifySettingsChanged(); });
+      break;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:

@@ -117,6 +117,35 @@ TEST(Win32Canvas, PixelsAreTColorsStretchedToTheRectangle) {
   EXPECT_EQ(surface.At(8, 0), kWhite);
 }
 
+TEST(Win32Canvas, ScaledPixelsAreClippedToAShapeWhereverTheOriginLies) {
+  Surface surface;
+  win32::GdiResources resources(GetModuleHandleW(nullptr));
+  // As a buffered paint leaves it: logical 0, 0 lies at device 5, 3.
+  SetViewportOrgEx(surface.dc(), 5, 3, nullptr);
+  {
+    win32::GdiCanvas canvas(surface.dc(), resources);
+    canvas.Save();
+    canvas.Translate(10, 10);
+    canvas.IntersectClipShape(RegionShape::Ellipse, {0, 0, 40, 40}, {});
+    // Red and blue halves; the fourth bytes must not matter.
+    const std::uint8_t bits[] = {0, 0, 255, 0x77, 255, 0, 0, 0x99};
+    canvas.DrawScaledBgrx({bits, 2, 1, 8}, {0, 0, 40, 40});
+    canvas.Restore();
+    canvas.DrawEllipse({40, 0, 20, 20}, std::nullopt, {kBlue, PenStyle::Solid, 4});
+  }
+  // The box lies at device 15, 13 to 55, 53.
+  EXPECT_EQ(surface.At(25, 33), kRed);
+  EXPECT_EQ(surface.At(45, 33), kBlue);
+  EXPECT_EQ(surface.At(16, 14), kWhite) << "the box's corner lies outside the ellipse";
+  EXPECT_EQ(surface.At(5, 33), kWhite) << "left of the box";
+  EXPECT_EQ(surface.At(35, 50), kBlue) << "the ellipse reaches the box's bottom";
+  // A 4-pixel outline along the box's edge (device x 45): several pixels thick.
+  int thick = 0;
+  for (int x = 41; x < 52; ++x) thick += surface.At(x, 13) == kBlue ? 1 : 0;
+  EXPECT_GE(thick, 3);
+  EXPECT_EQ(surface.At(55, 13), kWhite) << "nothing filled";
+}
+
 TEST(Win32Canvas, TheTileIsBlendedOverWhatLiesBelow) {
   Surface surface;
   win32::GdiResources resources(GetModuleHandleW(nullptr));
