@@ -39,6 +39,7 @@ class Win32Backend final : public ToolkitBackend {
   std::optional<std::u16string> RunSaveDialog(const SaveDialogRequest& request) override;
   HintDisplay& Hints() override { return hints_; }
   void EndMessageLoop() override;
+  void RunModalLoop(Form& form) override;
 
   // The message loop: shows the main form when the start-up show flag says so, then
   // takes and dispatches messages until the application is told to terminate. Returns
