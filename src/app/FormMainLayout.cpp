@@ -174,6 +174,7 @@ void TForm_Main::BindEvents() {
   Label_Close.OnMouseLeave = [this](Control& sender) { Label_CloseMouseLeave(sender); };
   Label_Minimize.OnMouseEnter = [this](Control& sender) { Label_MinimizeMouseEnter(sender); };
   Label_Minimize.OnMouseLeave = [this](Control& sender) { Label_MinimizeMouseLeave(sender); };
+  Label_About.OnClick = [this](Control& sender) { Label_AboutClick(sender); };
   Label_About.OnMouseEnter = [this](Control& sender) { Label_AboutMouseEnter(sender); };
   Label_About.OnMouseLeave = [this](Control& sender) { Label_AboutMouseLeave(sender); };
   const MouseEvent pickColor = [this](Control& sender, MouseButton button, ShiftState shift, int x,
@@ -188,7 +189,7 @@ void TForm_Main::BindEvents() {
   // Not bound yet, as the windows and services they act on come with later work: the
   // minimise-to-tray of "_" and the menu's "show program interface..." (they need the
   // notification-area icon realised, or the hidden window could not be brought back),
-  // the About window of "?", and the icon export of Image_Icon and Label_Icon.
+  // and the icon export of Image_Icon and Label_Icon.
 }
 
 }  // namespace tintara

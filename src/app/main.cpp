@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/ErrorReport.h"
+#include "app/FormAbout.h"
 #include "app/FormMain.h"
 #include "engine/ApplicationTitle.h"
 #include "engine/ColorizationControl.h"
@@ -54,6 +55,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     backend.AttachApplication(application);
     // Its creation runs FormCreate and the start-up, which may choose a hidden start.
     tintara::TForm_Main Form_Main(application, colorization);
+    // Made hidden after the main window; its animation runs from now on.
+    tintara::TForm_About Form_About(application);
+    Form_Main.SetAboutWindow(&Form_About);
     return backend.RunMessageLoop(application);
   } catch (const std::exception& error) {
     tintara::app::ShowGeneralErrorReport(nullptr, applicationTitle, error);
