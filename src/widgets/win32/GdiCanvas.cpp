@@ -1,5 +1,7 @@
 #include "widgets/win32/GdiCanvas.h"
 
+#include <algorithm>
+
 #include "platform/PlatformError.h"
 #include "widgets/NearestScaling.h"
 #include "widgets/win32/TextConversion.h"
@@ -255,22 +257,30 @@ void GdiCanvas::DrawScaledBgrx(const BgrxImageView& image, const Rect& rect) {
   const Rect visible = Intersection(rect, {clipBox.left, clipBox.top, clipBox.right - clipBox.left,
                                            clipBox.bottom - clipBox.top});
   if (visible.Empty()) return;
+  // A strip of rows at a time, through a 64 KB buffer: one for a whole screen-wide band
+  // would be a large allocation at every paint, which costs many times the scaling
+  // itself (under Wine about 2.4 ms against 0.1 ms for a 1280 x 204 band).
+  constexpr std::int32_t kStripPixels = 16384;
+  const std::int32_t stripRows = std::clamp(kStripPixels / visible.width, 1, visible.height);
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(visible.width) *
-                                    static_cast<std::size_t>(visible.height));
-  ScaleNearest(image, rect.Extent(),
-               {visible.left - rect.left, visible.top - rect.top, visible.width, visible.height},
-               pixels.data(), visible.width);
+                                    static_cast<std::size_t>(stripRows));
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = visible.width;
-  info.bmiHeader.biHeight = -visible.height;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  // Already at its size: copied one to one, through the clip.
-  SetDIBitsToDevice(dc_, visible.left, visible.top, static_cast<DWORD>(visible.width),
-                    static_cast<DWORD>(visible.height), 0, 0, 0, static_cast<UINT>(visible.height),
-                    pixels.data(), &info, DIB_RGB_COLORS);
+  for (std::int32_t top = 0; top < visible.height; top += stripRows) {
+    const std::int32_t rows = std::min(stripRows, visible.height - top);
+    ScaleNearest(image, rect.Extent(),
+                 {visible.left - rect.left, visible.top - rect.top + top, visible.width, rows},
+                 pixels.data(), visible.width);
+    info.bmiHeader.biHeight = -rows;
+    // Already at its size: copied one to one, through the clip.
+    SetDIBitsToDevice(dc_, visible.left, visible.top + top, static_cast<DWORD>(visible.width),
+                      static_cast<DWORD>(rows), 0, 0, 0, static_cast<UINT>(rows), pixels.data(),
+                      &info, DIB_RGB_COLORS);
+  }
 }
 
 }  // namespace tintara::win32
