@@ -1,6 +1,7 @@
 // The About window as laid out: place, kind, z-order, look, texts and events of every
 // control, in their creation order.
 #include "app/FormAbout.h"
+#include "app/FormLayout.h"
 #include "app/ResourceIds.h"
 
 namespace tintara {
@@ -8,21 +9,6 @@ namespace {
 
 constexpr TColor kWhite = 0xFFFFFF;
 constexpr Size kTitleBarPicture{650, 60};
-
-Font SegoeUi(int sizePt, int heightPx) {
-  Font font;
-  font.family = u"Segoe UI";
-  font.fallbacks = {u"Tahoma", u"Arial"};
-  font.sizePt = sizePt;
-  font.heightPx = heightPx;
-  return font;
-}
-
-void Place(Control& control, const char* name, Control& parent, Rect bounds) {
-  control.SetName(name);
-  control.SetBounds(bounds);
-  control.SetParent(&parent);
-}
 
 void PlaceText(Label& label, const char* name, Control& parent, Point at, std::u16string text) {
   Place(label, name, parent, {at.x, at.y, 0, 13});

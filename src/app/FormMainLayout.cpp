@@ -1,5 +1,6 @@
 // The main window as laid out: place, kind, parent, z-order, look, texts and events of
 // every control. Within one parent, controls are parented bottom first.
+#include "app/FormLayout.h"
 #include "app/FormMain.h"
 #include "app/ResourceIds.h"
 
@@ -12,15 +13,6 @@ constexpr TColor kStripColor = 0xFFD9BF;
 constexpr TColor kSplitterColor = 0xC0C0C0;
 constexpr Size kTitleBarPicture{650, 60};
 constexpr Size kTilePicture{200, 200};
-
-Font SegoeUi(int sizePt, int heightPx) {
-  Font font;
-  font.family = u"Segoe UI";
-  font.fallbacks = {u"Tahoma", u"Arial"};
-  font.sizePt = sizePt;
-  font.heightPx = heightPx;
-  return font;
-}
 
 // "X" and "_": a wide display face, replaced by wide system faces where it is missing.
 Font TitleButtonFont() {
@@ -43,12 +35,6 @@ Font AboutButtonFont() {
   font.bold = true;
   font.color = TForm_Main::kTitleLabelGrey;
   return font;
-}
-
-void Place(Control& control, const char* name, Control& parent, Rect bounds) {
-  control.SetName(name);
-  control.SetBounds(bounds);
-  control.SetParent(&parent);
 }
 
 }  // namespace
