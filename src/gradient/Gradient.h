@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "gradient/GradientTypes.h"
 #include "gradient/PatternBitmap.h"
