@@ -118,6 +118,10 @@ void TForm_Main::Label_MinimizeMouseLeave(Control& /*sender*/) {
   Label_Minimize.SetFontColor(kTitleLabelGrey);
 }
 
+void TForm_Main::Label_AboutClick(Control& /*sender*/) {
+  if (aboutWindow_ != nullptr) aboutWindow_->ShowModal();
+}
+
 void TForm_Main::Label_AboutMouseEnter(Control& /*sender*/) {
   Label_About.SetFontColor(kTitleLabelHover);
 }

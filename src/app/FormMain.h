@@ -91,6 +91,7 @@ class TForm_Main : public Form, public TrackerDisplay {
   void Label_CloseMouseLeave(Control& sender);
   void Label_MinimizeMouseEnter(Control& sender);
   void Label_MinimizeMouseLeave(Control& sender);
+  void Label_AboutClick(Control& sender);
   void Label_AboutMouseEnter(Control& sender);
   void Label_AboutMouseLeave(Control& sender);
   void Shape_ColorMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
@@ -107,6 +108,8 @@ class TForm_Main : public Form, public TrackerDisplay {
   std::vector<std::string>& LogLines() override { return details_.log; }
 
   const DetailsHolders& Details() const { return details_; }
+  // The About window "?" shows; it is made after this window.
+  void SetAboutWindow(Form* about) { aboutWindow_ = about; }
   ForegroundTracker& Tracker() { return tracker_; }
 
   // WS_POPUP alone, and a drop shadow from the window class.
@@ -122,6 +125,7 @@ class TForm_Main : public Form, public TrackerDisplay {
   AutostartEntry autostart_;
   ForegroundTracker tracker_;
   DetailsHolders details_;
+  Form* aboutWindow_ = nullptr;
 };
 
 }  // namespace tintara

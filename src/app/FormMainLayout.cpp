@@ -1,5 +1,6 @@
 // The main window as laid out: place, kind, parent, z-order, look, texts and events of
 // every control. Within one parent, controls are parented bottom first.
+#include "app/FormLayout.h"
 #include "app/FormMain.h"
 #include "app/ResourceIds.h"
 
@@ -12,15 +13,6 @@ constexpr TColor kStripColor = 0xFFD9BF;
 constexpr TColor kSplitterColor = 0xC0C0C0;
 constexpr Size kTitleBarPicture{650, 60};
 constexpr Size kTilePicture{200, 200};
-
-Font SegoeUi(int sizePt, int heightPx) {
-  Font font;
-  font.family = u"Segoe UI";
-  font.fallbacks = {u"Tahoma", u"Arial"};
-  font.sizePt = sizePt;
-  font.heightPx = heightPx;
-  return font;
-}
 
 // "X" and "_": a wide display face, replaced by wide system faces where it is missing.
 Font TitleButtonFont() {
@@ -43,12 +35,6 @@ Font AboutButtonFont() {
   font.bold = true;
   font.color = TForm_Main::kTitleLabelGrey;
   return font;
-}
-
-void Place(Control& control, const char* name, Control& parent, Rect bounds) {
-  control.SetName(name);
-  control.SetBounds(bounds);
-  control.SetParent(&parent);
 }
 
 }  // namespace
@@ -173,6 +159,7 @@ void TForm_Main::BindEvents() {
   Label_Close.OnMouseLeave = [this](Control& sender) { Label_CloseMouseLeave(sender); };
   Label_Minimize.OnMouseEnter = [this](Control& sender) { Label_MinimizeMouseEnter(sender); };
   Label_Minimize.OnMouseLeave = [this](Control& sender) { Label_MinimizeMouseLeave(sender); };
+  Label_About.OnClick = [this](Control& sender) { Label_AboutClick(sender); };
   Label_About.OnMouseEnter = [this](Control& sender) { Label_AboutMouseEnter(sender); };
   Label_About.OnMouseLeave = [this](Control& sender) { Label_AboutMouseLeave(sender); };
   const MouseEvent pickColor = [this](Control& sender, MouseButton button, ShiftState shift, int x,
@@ -189,8 +176,8 @@ void TForm_Main::BindEvents() {
   // Label_Color_Mode's click belongs to the colour-mode settings and the check box's to
   // the autostart entry: both bound themselves when they were made.
   //
-  // Not bound yet, as the windows they act on come with later work: the About window
-  // of "?", and the icon export of Image_Icon and Label_Icon.
+  // Not bound yet, as the window it acts on comes with later work: the icon export of
+  // Image_Icon and Label_Icon.
 }
 
 }  // namespace tintara

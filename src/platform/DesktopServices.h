@@ -154,6 +154,8 @@ class DesktopServices {
   virtual bool RestoreWindow(WindowHandle window) = 0;
   // The bounding rectangle of all monitors (the virtual screen).
   virtual Rect DesktopBounds() = 0;
+  // GetSystemMetrics(SM_CXSCREEN): the width of the primary screen.
+  virtual std::int32_t PrimaryScreenWidth() = 0;
 
   // --- message boxes -------------------------------------------------------------
 

@@ -31,6 +31,9 @@ struct CreateParams {
   Rect bounds;                   // screen position and client size
   // Layered window drawn at this constant opacity (0..255); none: an ordinary window.
   std::optional<std::uint8_t> opacity;
+  // The window that owns this one (0: none): an owned window stays above its owner and
+  // has no taskbar button of its own.
+  WindowHandle owner = 0;
 };
 
 // One frame of the hint window: its text (the title line), where the pointer was when
@@ -159,6 +162,12 @@ class ToolkitBackend {
                                                std::array<TColor, 16>& customColors) = 0;
   // The save-file dialog: the chosen full path, or nothing when cancelled.
   virtual std::optional<std::u16string> RunSaveDialog(const SaveDialogRequest& request) = 0;
+
+  // The modal loop of Form::ShowModal: takes input away from the application's other
+  // windows, shows the form (Form::Show) and runs until form.ModalLoopDone(). Timers
+  // keep ticking meanwhile and what a handler lets escape goes to the general error
+  // report; the other windows take input again when it returns.
+  virtual void RunModalLoop(Form& form) = 0;
 
   // The hints of every form; they live as long as the backend.
   virtual HintDisplay& Hints() = 0;

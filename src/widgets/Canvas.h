@@ -13,10 +13,11 @@ namespace tintara {
 
 enum class PenStyle { Solid, Dot, Clear };
 
-// A one-pixel outline.
+// An outline; `width` pixels wide (a solid pen), one pixel unless said otherwise.
 struct Pen {
   TColor color = 0x000000;
   PenStyle style = PenStyle::Solid;
+  std::int32_t width = 1;
   friend bool operator==(const Pen&, const Pen&) = default;
 };
 
@@ -33,6 +34,18 @@ struct PixelImage {
   std::vector<TColor> pixels;
 };
 
+// 32-bit pixels read in place: rows from the top, each pixel the bytes blue, green, red
+// and a fourth that is never drawn.
+struct BgrxImageView {
+  const std::uint8_t* bits = nullptr;
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  std::int32_t stride = 0;  // bytes from the start of one row to the next
+};
+
+// The outline of a clip shape within its box.
+enum class RegionShape { Rectangle, RoundRect, Ellipse };
+
 // The few drawing operations the controls need. Coordinates are in the current system:
 // Translate moves its origin, IntersectClip narrows what can be drawn, and Save/Restore
 // bracket both. Colours are plain RGB TColor values (system colours are resolved before
@@ -45,6 +58,9 @@ class Canvas {
   virtual void Restore() = 0;
   virtual void Translate(std::int32_t dx, std::int32_t dy) = 0;
   virtual void IntersectClip(const Rect& rect) = 0;
+  // Narrows the clip to a shape in `box`: the box itself, the box with corners rounded
+  // by an ellipse of `ellipse` size, or the ellipse inscribed in the box.
+  virtual void IntersectClipShape(RegionShape shape, const Rect& box, Size ellipse) = 0;
 
   virtual void FillRect(const Rect& rect, TColor color) = 0;
   // A one-pixel outline just inside the rectangle.
@@ -57,6 +73,9 @@ class Canvas {
   virtual void DrawRoundRect(const Rect& rect, std::int32_t ellipseWidth,
                              std::int32_t ellipseHeight, std::optional<TColor> brush,
                              const Pen& pen) = 0;
+  // The ellipse inscribed in the rectangle, outlined with the pen and filled with the
+  // brush (none: left as is).
+  virtual void DrawEllipse(const Rect& rect, std::optional<TColor> brush, const Pen& pen) = 0;
   // One line of text in the rectangle, vertically at its top, on a transparent
   // background.
   virtual void WriteText(const Rect& rect, std::u16string_view text, const Font& font,
@@ -71,6 +90,9 @@ class Canvas {
   virtual void DrawResourceBitmap(int resourceId, const Rect& rect, BitmapFit fit, bool alpha) = 0;
   // Pixels stretched to the rectangle.
   virtual void DrawPixels(const PixelImage& image, const Rect& rect) = 0;
+  // 32-bit pixels scaled onto the rectangle by nearest-neighbour sampling (repeated or
+  // dropped, never blended) and copied opaquely (ScaleNearest).
+  virtual void DrawScaledBgrx(const BgrxImageView& image, const Rect& rect) = 0;
 };
 
 }  // namespace tintara

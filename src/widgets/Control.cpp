@@ -265,6 +265,11 @@ void Control::InvalidateRect(const Rect& rectOnForm) {
   form->window_->Invalidate(rectOnForm);
 }
 
+void Control::NotifySettingsChanged() {
+  SettingsChanged();
+  for (Control* child : children_) child->NotifySettingsChanged();
+}
+
 void Control::NotifyRealized(bool realized) {
   if (realized) {
     Realized();

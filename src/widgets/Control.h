@@ -42,7 +42,7 @@ using MouseEvent =
 // own height (width for none of them: docking stretches across).
 enum class Align { None, Top, Bottom, Client };
 
-enum class ControlKind { Form, Label, Image, Shape, Panel, CheckBox, Memo };
+enum class ControlKind { Form, Label, Image, Shape, Panel, CheckBox, Memo, Gradient };
 
 // The common base of the toolkit's controls: plain objects holding their state and
 // their events, realised on screen by a backend. Controls form a tree: a parent keeps
@@ -110,6 +110,9 @@ class Control {
   // A transparent control paints no background of its own.
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool transparent);
+  // An opaque control paints every pixel of its bounds, so what lies beneath it there
+  // need not be painted.
+  bool Opaque() const { return opaque_; }
 
   // --- hints ---
   const std::u16string& Hint() const { return hint_; }
@@ -161,6 +164,10 @@ class Control {
   // Lays the docked children out again within the client area.
   void AlignControls();
 
+  // The system's settings changed (colours, metrics): runs SettingsChanged over this
+  // control and every descendant.
+  void NotifySettingsChanged();
+
  protected:
   // The font changed (own or inherited); labels measure their text again.
   virtual void FontChanged() {}
@@ -168,6 +175,10 @@ class Control {
   virtual void Realized() {}
   // The realised form's window is about to go.
   virtual void Unrealized() {}
+  // The system's settings changed; controls that follow them update.
+  virtual void SettingsChanged() {}
+  // Says whether the control paints every pixel of its bounds (see Opaque).
+  void SetOpaque(bool opaque) { opaque_ = opaque; }
   // Runs Realized()/Unrealized() over this control and every descendant.
   void NotifyRealized(bool realized);
   // Moves without re-docking the siblings: used by the docking layout itself.
@@ -192,6 +203,7 @@ class Control {
   std::optional<Font> font_;
   std::optional<TColor> color_;
   bool transparent_ = false;
+  bool opaque_ = false;
   std::u16string hint_;
   bool showHint_ = false;
   bool mouseTransparent_ = false;

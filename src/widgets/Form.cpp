@@ -74,6 +74,10 @@ WindowHandle Form::Handle() const {
 }
 
 void Form::Show(WindowShowState state) {
+  visible_ = true;
+  // OnShow may still change the size, which the first-show position then takes into
+  // account.
+  if (OnShow) OnShow(*this);
   if (!shown_) {
     shown_ = true;
     if (position_ == FormPosition::DesktopCenter) {
@@ -82,9 +86,28 @@ void Form::Show(WindowShowState state) {
       if (window_) window_->Move(Bounds());
     }
   }
-  visible_ = true;
-  if (OnShow) OnShow(*this);
   if (window_) window_->Show(state);
+}
+
+void Form::ShowModal() {
+  if (modal_) return;
+  struct ModalShowing {
+    Form& form;
+    ~ModalShowing() {
+      form.modal_ = false;
+      // Hidden only now, after the other windows take input again, so the one the
+      // user came from is activated.
+      form.Hide();
+    }
+  };
+  modal_ = true;
+  modalClosed_ = false;
+  const ModalShowing showing{*this};
+  Backend().RunModalLoop(*this);
+}
+
+bool Form::ModalLoopDone() const {
+  return !modal_ || modalClosed_ || !visible_ || application_.Terminated();
 }
 
 void Form::Hide() {
@@ -107,6 +130,8 @@ void Form::Close() {
   if (action == CloseAction::None) return;
   if (application_.MainForm() == this) {
     application_.Terminate();
+  } else if (modal_) {
+    modalClosed_ = true;
   } else {
     Hide();
   }

@@ -79,11 +79,18 @@ class Form : public Control {
   void Restore();
   bool HasBeenShown() const { return shown_; }
   // Runs OnClose; unless the handler says None, the main form ends the program (it is
-  // not hidden first) and any other form hides.
+  // not hidden first), a modal form ends its modal showing and any other form hides.
   void Close();
   // The Windows session ends: runs OnEndSession, then the main form ends the program
   // at once, without closing (no OnClose).
   void EndSession();
+  // Shows the form and returns once it is closed (then hidden) or the program ends.
+  // Meanwhile the backend runs a message loop of its own in which the application's
+  // other windows take no input; timers keep ticking.
+  void ShowModal();
+  bool Modal() const { return modal_; }
+  // For the backend's modal loop: whether it is over.
+  bool ModalLoopDone() const;
   // Moves the window (screen coordinates) keeping its size.
   void MoveTo(Point topLeft);
 
@@ -125,6 +132,8 @@ class Form : public Control {
   FormPosition position_ = FormPosition::Designed;
   std::unique_ptr<FormWindow> window_;
   bool shown_ = false;
+  bool modal_ = false;
+  bool modalClosed_ = false;
   Control* hovered_ = nullptr;
   Control* pressed_ = nullptr;
   Control* activeControl_ = nullptr;

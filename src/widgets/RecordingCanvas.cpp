@@ -29,11 +29,18 @@ void RecordingCanvas::IntersectClip(const Rect& rect) {
   state_.clip = Intersection(state_.clip, rect.Offset(state_.origin.x, state_.origin.y));
 }
 
+void RecordingCanvas::IntersectClipShape(RegionShape shape, const Rect& box, Size ellipse) {
+  const Rect absolute = box.Offset(state_.origin.x, state_.origin.y);
+  state_.clip = Intersection(state_.clip, absolute);
+  state_.shapeClip = CanvasCall::ShapeClip{shape, absolute, ellipse};
+}
+
 CanvasCall& RecordingCanvas::Record(CanvasCall::Op op, const Rect& rect) {
   CanvasCall call;
   call.op = op;
   call.rect = rect.Offset(state_.origin.x, state_.origin.y);
   call.clip = state_.clip;
+  call.shapeClip = state_.shapeClip;
   calls.push_back(std::move(call));
   return calls.back();
 }
@@ -57,6 +64,12 @@ void RecordingCanvas::DrawRoundRect(const Rect& rect, std::int32_t ellipseWidth,
                                     const Pen& pen) {
   CanvasCall& call = Record(CanvasCall::Op::DrawRoundRect, rect);
   call.ellipse = {ellipseWidth, ellipseHeight};
+  call.brush = brush;
+  call.pen = pen;
+}
+
+void RecordingCanvas::DrawEllipse(const Rect& rect, std::optional<TColor> brush, const Pen& pen) {
+  CanvasCall& call = Record(CanvasCall::Op::DrawEllipse, rect);
   call.brush = brush;
   call.pen = pen;
 }
@@ -90,6 +103,10 @@ void RecordingCanvas::DrawResourceBitmap(int resourceId, const Rect& rect, Bitma
 void RecordingCanvas::DrawPixels(const PixelImage& image, const Rect& rect) {
   CanvasCall& call = Record(CanvasCall::Op::DrawPixels, rect);
   call.imageSize = {image.width, image.height};
+}
+
+void RecordingCanvas::DrawScaledBgrx(const BgrxImageView& image, const Rect& rect) {
+  Record(CanvasCall::Op::DrawScaledBgrx, rect).imageSize = {image.width, image.height};
 }
 
 }  // namespace tintara

@@ -1,4 +1,4 @@
-// Painting through the canvas: the tree walk, images, shapes, labels.
+// Painting through the canvas: the tree walk, images, shapes, labels, scaled pixels.
 #include <gtest/gtest.h>
 
 #include "platform/memory/MemoryDesktop.h"
@@ -6,6 +6,7 @@
 #include "widgets/Form.h"
 #include "widgets/Image.h"
 #include "widgets/Label.h"
+#include "widgets/NearestScaling.h"
 #include "widgets/Painter.h"
 #include "widgets/Panel.h"
 #include "widgets/RecordingCanvas.h"
@@ -189,6 +190,35 @@ TEST_F(PaintTest, AnOpaqueLabelFillsItsBoxWithItsParentsColourFirst) {
   EXPECT_EQ(canvas.calls[3].op, Op::WriteText);
   EXPECT_EQ(canvas.calls[3].align, TextAlign::Right);
   EXPECT_EQ(canvas.calls[3].font, form.GetFont());
+}
+
+TEST(NearestScaling, EachPixelTakesTheSourcePixelUnderItsCentreWithoutTheFourthByte) {
+  // Two rows of three pixels, bytes blue, green, red and a fourth that must not show.
+  const std::uint8_t bits[] = {1, 0, 0, 0xAB, 2, 0, 0, 0xAB, 3, 0, 0, 0xAB,
+                               4, 0, 0, 0xAB, 5, 0, 0, 0xAB, 6, 0, 0, 0xAB};
+  const BgrxImageView image{bits, 3, 2, 12};
+  std::vector<std::uint32_t> out(6 * 4, 0xDEADBEEF);
+  // Enlarged: every source column twice, every source row twice.
+  ScaleNearest(image, {6, 4}, {0, 0, 6, 4}, out.data(), 6);
+  const std::vector<std::uint32_t> enlarged = {1, 1, 2, 2, 3, 3, 1, 1, 2, 2, 3, 3,
+                                               4, 4, 5, 5, 6, 6, 4, 4, 5, 5, 6, 6};
+  EXPECT_EQ(out, enlarged);
+  // Only a part of the destination, into a buffer of its own width.
+  std::vector<std::uint32_t> part(3, 0xDEADBEEF);
+  ScaleNearest(image, {6, 4}, {2, 3, 3, 1}, part.data(), 3);
+  EXPECT_EQ(part, (std::vector<std::uint32_t>{5, 5, 6}));
+  // Reduced: pixels are dropped, never blended.
+  std::uint32_t one = 0;
+  ScaleNearest(image, {1, 1}, {0, 0, 1, 1}, &one, 1);
+  EXPECT_EQ(one, 5u) << "the pixel under the centre";
+  // One source column, as a vertical ramp has: each row one colour.
+  const BgrxImageView column{bits, 1, 2, 12};
+  std::vector<std::uint32_t> rows(3 * 2, 0xDEADBEEF);
+  ScaleNearest(column, {3, 2}, {0, 0, 3, 2}, rows.data(), 3);
+  EXPECT_EQ(rows, (std::vector<std::uint32_t>{1, 1, 1, 4, 4, 4}));
+  // A part reaching outside the destination is refused.
+  ScaleNearest(image, {6, 4}, {4, 0, 3, 1}, part.data(), 3);
+  EXPECT_EQ(part, (std::vector<std::uint32_t>{5, 5, 6}));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 # Tests of the toolkit's Win32 backend and of the main window as the program shows it,
 # under Wine on the virtual display: outline, dragging, the colour dialog, hover and
-# hints, and the pixels on screen. Everything runs inside the test process, which
+# hints, the pixels on screen, and the About window opened from it. Everything runs inside the test process, which
 # embeds the program's resources (pictures, icons, manifest).
 add_executable(win32_mainwindow_tests
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/MainWindowHarness.cpp
@@ -15,6 +15,7 @@ add_executable(win32_mainwindow_tests
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/HintTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/CanvasTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/BackendTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mainwindow/AboutWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/desktop/TestIcons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/desktop/TestWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/desktop/StandInFiles.cpp

@@ -222,6 +222,7 @@ class MemoryDesktop : public DesktopServices {
   std::vector<MemorySystemCommand> systemCommands;
   std::vector<WindowHandle> restoredWindows;
   Rect desktopBounds{0, 0, 1920, 1080};
+  std::int32_t primaryScreenWidth = 1920;
 
   // Whether a pixel of the window (window coordinates) lies inside its outline: its
   // region when it has one, otherwise its rectangle.
@@ -245,6 +246,7 @@ class MemoryDesktop : public DesktopServices {
                                  std::int64_t lParam) override;
   bool RestoreWindow(WindowHandle window) override;
   Rect DesktopBounds() override;
+  std::int32_t PrimaryScreenWidth() override;
 
   std::u16string ReadProfileValue(std::u16string_view file, std::u16string_view section,
                                   std::u16string_view key, std::u16string_view defaultValue,

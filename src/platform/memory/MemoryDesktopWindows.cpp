@@ -179,4 +179,9 @@ Rect MemoryDesktop::DesktopBounds() {
   return desktopBounds;
 }
 
+std::int32_t MemoryDesktop::PrimaryScreenWidth() {
+  Enter("PrimaryScreenWidth");
+  return primaryScreenWidth;
+}
+
 }  // namespace tintara

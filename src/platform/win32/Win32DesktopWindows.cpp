@@ -57,4 +57,8 @@ Rect Win32Desktop::DesktopBounds() {
           GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+std::int32_t Win32Desktop::PrimaryScreenWidth() {
+  return GetSystemMetrics(SM_CXSCREEN);
+}
+
 }  // namespace tintara

@@ -235,6 +235,14 @@ std::optional<std::u16string> HeadlessBackend::RunSaveDialog(const SaveDialogReq
   return saveDialogUser(request);
 }
 
+void HeadlessBackend::RunModalLoop(Form& form) {
+  modalForms.push_back(&form);
+  form.Show();
+  // A copy: the script may replace itself.
+  const std::function<void(Form&)> user = modalUser;
+  if (user) user(form);
+}
+
 void HeadlessBackend::ShowHintWindow(const HintFrame& frame) {
   hintWindow = frame;
   hintFrames.push_back(frame);

@@ -116,6 +116,7 @@ class HeadlessBackend : public ToolkitBackend {
   int RunMessageLoop(Application& application) override;
   void EndMessageLoop() override { messageLoopEnded = true; }
   std::function<void()> messageLoopUser;
+  void RunModalLoop(Form& form) override;
 
   // --- the clock ---
   std::int64_t Now() const { return now_; }
@@ -148,6 +149,14 @@ class HeadlessBackend : public ToolkitBackend {
   std::vector<SaveDialogRequest> saveDialogs;
   // The user at the save dialog: the path chosen, or nothing to cancel. Unset: cancels.
   std::function<std::optional<std::u16string>(const SaveDialogRequest&)> saveDialogUser;
+
+  // --- modal forms ---
+  // The forms shown modally, in order.
+  std::vector<const Form*> modalForms;
+  // The user while a modal form is up: runs once inside its modal loop and may click,
+  // let time pass and close the form. The loop ends when the script returns (unset: at
+  // once), and ShowModal hides the form.
+  std::function<void(Form&)> modalUser;
 
   // --- the hint window ---
   void ShowHintWindow(const HintFrame& frame);

@@ -1,6 +1,9 @@
 #include "widgets/win32/GdiCanvas.h"
 
+#include <algorithm>
+
 #include "platform/PlatformError.h"
+#include "widgets/NearestScaling.h"
 #include "widgets/win32/TextConversion.h"
 
 namespace tintara::win32 {
@@ -21,8 +24,8 @@ class SelectedPen {
   SelectedPen(HDC dc, const tintara::Pen& pen)
       : pen_(pen.style == PenStyle::Clear
                  ? nullptr
-                 : CreatePen(pen.style == PenStyle::Dot ? PS_DOT : PS_SOLID, 1,
-                             ToColorRef(pen.color))),
+                 : CreatePen(pen.style == PenStyle::Dot ? PS_DOT : PS_SOLID,
+                             pen.width > 0 ? pen.width : 1, ToColorRef(pen.color))),
         selection_(dc, pen_ ? static_cast<HGDIOBJ>(pen_.get()) : GetStockObject(NULL_PEN)),
         dc_(dc),
         previousMode_(SetBkMode(dc, TRANSPARENT)) {}
@@ -91,6 +94,38 @@ void GdiCanvas::IntersectClip(const Rect& rect) {
   IntersectClipRect(dc_, rect.left, rect.top, rect.Right(), rect.Bottom());
 }
 
+void GdiCanvas::IntersectClipShape(RegionShape shape, const Rect& box, Size ellipse) {
+  OwnedRegion region;
+  switch (shape) {
+    case RegionShape::Rectangle:
+      region.reset(CreateRectRgn(box.left, box.top, box.Right(), box.Bottom()));
+      break;
+    case RegionShape::RoundRect:
+      region.reset(CreateRoundRectRgn(box.left, box.top, box.Right(), box.Bottom(), ellipse.width,
+                                      ellipse.height));
+      break;
+    case RegionShape::Ellipse:
+      region.reset(CreateEllipticRgn(box.left, box.top, box.Right(), box.Bottom()));
+      break;
+  }
+  if (!region) {
+    // Without the shape nothing may show rather than everything.
+    IntersectClipRect(dc_, 0, 0, 0, 0);
+    return;
+  }
+  // A region is in device coordinates while the box is in logical ones: move it to where
+  // the logical origin lies on the device (the painter moves the viewport origin; the
+  // window origin is honoured as well).
+  POINT window{};
+  POINT viewport{};
+  GetWindowOrgEx(dc_, &window);
+  GetViewportOrgEx(dc_, &viewport);
+  OffsetRgn(region.get(), viewport.x - window.x, viewport.y - window.y);
+  // Combined with the clip in force, so the shape cannot paint outside the control or
+  // the area being repainted; Restore takes it off again. The DC keeps its own copy.
+  ExtSelectClipRgn(dc_, region.get(), RGN_AND);
+}
+
 void GdiCanvas::FillRect(const Rect& rect, TColor color) {
   if (rect.Empty()) return;
   const OwnedBrush brush(CreateSolidBrush(ToColorRef(color)));
@@ -118,6 +153,13 @@ void GdiCanvas::DrawRoundRect(const Rect& rect, std::int32_t ellipseWidth,
   const SelectedPen selectedPen(dc_, pen);
   const SelectedBrush selectedBrush(dc_, brush);
   RoundRect(dc_, rect.left, rect.top, rect.Right(), rect.Bottom(), ellipseWidth, ellipseHeight);
+}
+
+void GdiCanvas::DrawEllipse(const Rect& rect, std::optional<TColor> brush,
+                            const tintara::Pen& pen) {
+  const SelectedPen selectedPen(dc_, pen);
+  const SelectedBrush selectedBrush(dc_, brush);
+  Ellipse(dc_, rect.left, rect.top, rect.Right(), rect.Bottom());
 }
 
 // Painting happens again at every exposure, so a resource that cannot be had is left
@@ -205,6 +247,40 @@ void GdiCanvas::DrawPixels(const PixelImage& image, const Rect& rect) {
   StretchDIBits(dc_, rect.left, rect.top, rect.width, rect.height, 0, 0, image.width, image.height,
                 bgr.data(), &info, DIB_RGB_COLORS, SRCCOPY);
   SetStretchBltMode(dc_, previousMode);
+}
+
+void GdiCanvas::DrawScaledBgrx(const BgrxImageView& image, const Rect& rect) {
+  if (rect.Empty() || image.width <= 0 || image.height <= 0) return;
+  // Only what can show is scaled: the part of the rectangle inside the clip.
+  RECT clipBox{};
+  if (GetClipBox(dc_, &clipBox) == ERROR) return;
+  const Rect visible = Intersection(rect, {clipBox.left, clipBox.top, clipBox.right - clipBox.left,
+                                           clipBox.bottom - clipBox.top});
+  if (visible.Empty()) return;
+  // A strip of rows at a time, through a 64 KB buffer: one for a whole screen-wide band
+  // would be a large allocation at every paint, which costs many times the scaling
+  // itself (under Wine about 2.4 ms against 0.1 ms for a 1280 x 204 band).
+  constexpr std::int32_t kStripPixels = 16384;
+  const std::int32_t stripRows = std::clamp(kStripPixels / visible.width, 1, visible.height);
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(visible.width) *
+                                    static_cast<std::size_t>(stripRows));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = visible.width;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  for (std::int32_t top = 0; top < visible.height; top += stripRows) {
+    const std::int32_t rows = std::min(stripRows, visible.height - top);
+    ScaleNearest(image, rect.Extent(),
+                 {visible.left - rect.left, visible.top - rect.top + top, visible.width, rows},
+                 pixels.data(), visible.width);
+    info.bmiHeader.biHeight = -rows;
+    // Already at its size: copied one to one, through the clip.
+    SetDIBitsToDevice(dc_, visible.left, visible.top + top, static_cast<DWORD>(visible.width),
+                      static_cast<DWORD>(rows), 0, 0, 0, static_cast<UINT>(rows), pixels.data(),
+                      &info, DIB_RGB_COLORS);
+  }
 }
 
 }  // namespace tintara::win32

@@ -24,6 +24,7 @@ class GdiCanvas final : public Canvas {
   void Restore() override;
   void Translate(std::int32_t dx, std::int32_t dy) override;
   void IntersectClip(const Rect& rect) override;
+  void IntersectClipShape(RegionShape shape, const Rect& box, Size ellipse) override;
 
   void FillRect(const Rect& rect, TColor color) override;
   void FrameRect(const Rect& rect, const tintara::Pen& pen) override;
@@ -31,12 +32,14 @@ class GdiCanvas final : public Canvas {
                      const tintara::Pen& pen) override;
   void DrawRoundRect(const Rect& rect, std::int32_t ellipseWidth, std::int32_t ellipseHeight,
                      std::optional<TColor> brush, const tintara::Pen& pen) override;
+  void DrawEllipse(const Rect& rect, std::optional<TColor> brush, const tintara::Pen& pen) override;
   void WriteText(const Rect& rect, std::u16string_view text, const tintara::Font& font,
                  TextAlign align) override;
   void DrawBorrowedIcon(IconHandle icon, Point at, const Rect& clip) override;
   void DrawResourceIcon(int resourceId, const Rect& rect) override;
   void DrawResourceBitmap(int resourceId, const Rect& rect, BitmapFit fit, bool alpha) override;
   void DrawPixels(const PixelImage& image, const Rect& rect) override;
+  void DrawScaledBgrx(const BgrxImageView& image, const Rect& rect) override;
 
  private:
   HDC dc_;

@@ -1,5 +1,7 @@
 #include "widgets/win32/Win32Backend.h"
 
+#include <vector>
+
 #include "platform/win32/HandleCast.h"
 #include "widgets/ErrorReportText.h"
 #include "widgets/Form.h"
@@ -22,6 +24,35 @@ Font HintFont() {
   font.bold = true;
   return font;
 }
+
+// Disables the enabled, visible top-level windows of this thread other than `keep` for
+// the guard's lifetime, as a modal window needs, and enables them again after.
+class OtherWindowsDisabled {
+ public:
+  explicit OtherWindowsDisabled(HWND keep) : keep_(keep) {
+    EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
+    for (HWND window : disabled_) EnableWindow(window, FALSE);
+  }
+  ~OtherWindowsDisabled() {
+    for (HWND window : disabled_) {
+      if (IsWindow(window)) EnableWindow(window, TRUE);
+    }
+  }
+  OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
+  OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
+
+ private:
+  static BOOL CALLBACK Collect(HWND window, LPARAM self) {
+    auto& guard = *reinterpret_cast<OtherWindowsDisabled*>(self);
+    if (window != guard.keep_ && IsWindowVisible(window) && IsWindowEnabled(window)) {
+      guard.disabled_.push_back(window);
+    }
+    return TRUE;
+  }
+
+  HWND keep_;
+  std::vector<HWND> disabled_;
+};
 
 }  // namespace
 
@@ -94,6 +125,23 @@ std::unique_ptr<TrayIconHost> Win32Backend::CreateTrayIconHost(TrayIcon& icon) {
 
 void Win32Backend::EndMessageLoop() {
   PostQuitMessage(0);
+}
+
+void Win32Backend::RunModalLoop(Form& form) {
+  const OtherWindowsDisabled disabled(ToNative<HWND>(form.Handle()));
+  form.Show();
+  MSG message{};
+  while (!form.ModalLoopDone()) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == -1) break;
+    if (got == 0) {
+      // The program is ending: the outer loop has to see the quit message as well.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
 }
 
 int Win32Backend::RunMessageLoop(Application& application) {

@@ -40,6 +40,7 @@ class Win32Backend final : public ToolkitBackend {
   HintDisplay& Hints() override { return hints_; }
   std::unique_ptr<TrayIconHost> CreateTrayIconHost(TrayIcon& icon) override;
   void EndMessageLoop() override;
+  void RunModalLoop(Form& form) override;
 
   // Shows the main form when the start-up show flag says so, then takes and
   // dispatches messages until the application is told to terminate.

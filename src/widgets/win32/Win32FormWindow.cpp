@@ -63,8 +63,8 @@ Win32FormWindow::Win32FormWindow(Form& form, const CreateParams& params,
   const std::wstring caption = Wide(params.caption);
   // The procedure binds this object at WM_NCCREATE and sets window_.
   CreateWindowExW(exStyle_, MAKEINTATOM(windowClass), caption.c_str(), style_, params.bounds.left,
-                  params.bounds.top, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                  nullptr, classes.instance(), this);
+                  params.bounds.top, outer.right - outer.left, outer.bottom - outer.top,
+                  ToNative<HWND>(params.owner), nullptr, classes.instance(), this);
   if (window_ == nullptr) throw PlatformError("The window could not be created");
   if (params.opacity) SetLayeredWindowAttributes(window_, 0, *params.opacity, LWA_ALPHA);
   try {
@@ -202,6 +202,11 @@ LRESULT Win32FormWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       // A close request from outside: no question, the form's close path runs.
       form_.Close();
       return 0;
+    case WM_SETTINGCHANGE:
+      // Colours or metrics may have changed: the controls that follow them hear of it;
+      // the default handling follows.
+      form_.App().RunHandler([&] { form_.NotifySettingsChanged(); });
+      break;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:

@@ -1,6 +1,7 @@
 // The backend's services on their own: timers, the general error report for what
 // escapes a tick or a handler, native check boxes and memos kept in line with their
-// controls, and the system's colour and save dialogs.
+// controls, the system's colour and save dialogs, and settings changes reaching the
+// windowless controls.
 #include <gtest/gtest.h>
 #include <windows.h>
 // The ids of the save dialog's boxes.
@@ -13,6 +14,7 @@
 #include "MainWindowHarness.h"
 #include "MessageBoxWatcher.h"
 #include "SyntheticInput.h"
+#include "gradient/Gradient.h"
 #include "platform/PlatformError.h"
 #include "platform/win32/HandleCast.h"
 #include "widgets/CheckBox.h"
@@ -209,6 +211,22 @@ TEST(Win32Backend, TheMemoShowsItsLinesAsTheyAreAppended) {
   EXPECT_EQ(WindowText(edit), L"");
   form.memo.Append(u"again");
   EXPECT_EQ(WindowText(edit), L"again");
+}
+
+TEST(Win32Backend, ASettingsChangeReachesTheWindowlessControls) {
+  Toolkit toolkit;
+  ToolkitTestForm form(toolkit.application);
+  TGradient gradient(toolkit.desktop);
+  gradient.SetParent(&form);
+  const INT element = COLOR_ACTIVECAPTION;
+  const COLORREF original = GetSysColor(element);
+  gradient.SetUseSysColors(true);
+  EXPECT_EQ(gradient.ColorBegin(), original);
+  const COLORREF changed = original ^ 0x00FFFFFF;
+  ASSERT_TRUE(SetSysColors(1, &element, &changed));
+  SendMessageW(win32::ToNative<HWND>(form.Handle()), WM_SETTINGCHANGE, 0, 0);
+  EXPECT_EQ(gradient.ColorBegin(), changed);
+  SetSysColors(1, &element, &original);
 }
 
 TEST(Win32Backend, TheColourDialogOpensWithTheColourGivenAndKeepsTheCustomColours) {

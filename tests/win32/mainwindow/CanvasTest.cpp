@@ -15,21 +15,22 @@
 namespace tintara::test {
 namespace {
 
-// A 64 x 64 white surface to draw on, read back as TColor values.
+// A white square surface (64 x 64 unless said otherwise) to draw on, read back as TColor
+// values.
 class Surface {
  public:
-  Surface() : dc_(CreateCompatibleDC(nullptr)) {
+  explicit Surface(int size = 64) : size_(size), dc_(CreateCompatibleDC(nullptr)) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kSize;
-    info.bmiHeader.biHeight = -kSize;
+    info.bmiHeader.biWidth = size_;
+    info.bmiHeader.biHeight = -size_;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     bitmap_ =
         CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
     previous_ = SelectObject(dc_, bitmap_);
-    for (int i = 0; i < kSize * kSize; ++i) bits_[i] = 0xFFFFFF;
+    for (int i = 0; i < size_ * size_; ++i) bits_[i] = 0xFFFFFF;
   }
   ~Surface() {
     SelectObject(dc_, previous_);
@@ -42,13 +43,12 @@ class Surface {
   HDC dc() const { return dc_; }
   TColor At(int x, int y) const {
     GdiFlush();
-    const std::uint32_t p = bits_[y * kSize + x] & 0xFFFFFF;
+    const std::uint32_t p = bits_[y * size_ + x] & 0xFFFFFF;
     return ((p & 0xFF) << 16) | (p & 0xFF00) | (p >> 16);
   }
 
-  static constexpr int kSize = 64;
-
  private:
+  int size_;
   HDC dc_;
   HBITMAP bitmap_ = nullptr;
   HGDIOBJ previous_ = nullptr;
@@ -115,6 +115,56 @@ TEST(Win32Canvas, PixelsAreTColorsStretchedToTheRectangle) {
   EXPECT_EQ(surface.At(3, 3), kRed);
   EXPECT_EQ(surface.At(4, 0), 0x00FF00u);
   EXPECT_EQ(surface.At(8, 0), kWhite);
+}
+
+TEST(Win32Canvas, ScaledPixelsAreClippedToAShapeWhereverTheOriginLies) {
+  Surface surface;
+  win32::GdiResources resources(GetModuleHandleW(nullptr));
+  // As a buffered paint leaves it: logical 0, 0 lies at device 5, 3.
+  SetViewportOrgEx(surface.dc(), 5, 3, nullptr);
+  {
+    win32::GdiCanvas canvas(surface.dc(), resources);
+    canvas.Save();
+    canvas.Translate(10, 10);
+    canvas.IntersectClipShape(RegionShape::Ellipse, {0, 0, 40, 40}, {});
+    // Red and blue halves; the fourth bytes must not matter.
+    const std::uint8_t bits[] = {0, 0, 255, 0x77, 255, 0, 0, 0x99};
+    canvas.DrawScaledBgrx({bits, 2, 1, 8}, {0, 0, 40, 40});
+    canvas.Restore();
+    canvas.DrawEllipse({40, 0, 20, 20}, std::nullopt, {kBlue, PenStyle::Solid, 4});
+  }
+  // The box lies at device 15, 13 to 55, 53.
+  EXPECT_EQ(surface.At(25, 33), kRed);
+  EXPECT_EQ(surface.At(45, 33), kBlue);
+  EXPECT_EQ(surface.At(16, 14), kWhite) << "the box's corner lies outside the ellipse";
+  EXPECT_EQ(surface.At(5, 33), kWhite) << "left of the box";
+  EXPECT_EQ(surface.At(35, 50), kBlue) << "the ellipse reaches the box's bottom";
+  // A 4-pixel outline along the box's edge (device x 45): several pixels thick.
+  int thick = 0;
+  for (int x = 41; x < 52; ++x) thick += surface.At(x, 13) == kBlue ? 1 : 0;
+  EXPECT_GE(thick, 3);
+  EXPECT_EQ(surface.At(55, 13), kWhite) << "nothing filled";
+}
+
+TEST(Win32Canvas, ALargeAreaIsScaledStripByStripWithEveryRowInItsPlace) {
+  Surface surface(300);
+  win32::GdiResources resources(GetModuleHandleW(nullptr));
+  // One column of 150 rows, row y blue y, green 255 - y: enlarged twice downwards.
+  std::vector<std::uint8_t> bits;
+  for (int y = 0; y < 150; ++y) {
+    bits.insert(bits.end(),
+                {static_cast<std::uint8_t>(y), static_cast<std::uint8_t>(255 - y), 0, 0});
+  }
+  {
+    win32::GdiCanvas canvas(surface.dc(), resources);
+    canvas.DrawScaledBgrx({bits.data(), 1, 150, 4}, {0, 0, 300, 300});
+  }
+  for (int y = 0; y < 300; ++y) {
+    const TColor expected =
+        (static_cast<TColor>(y / 2) << 16) | (static_cast<TColor>(255 - y / 2) << 8);
+    ASSERT_EQ(surface.At(y % 300, y), expected) << "row " << y;
+    ASSERT_EQ(surface.At(299 - y % 300, y), expected) << "row " << y;
+  }
 }
 
 TEST(Win32Canvas, TheTileIsBlendedOverWhatLiesBelow) {
