@@ -27,8 +27,9 @@
 //   wait-no-box                 until no message box of the program is up
 //   launch <exe> <tail>         starts exe (a Unix path) with exactly the command line
 //                               "<exe as a Windows path, quoted> <tail>"
-#include <shellapi.h>
 #include <windows.h>
+// After the base declarations, which it needs.
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
