@@ -3,7 +3,7 @@
 # are already there, so it is safe to run again.
 set -euo pipefail
 
-packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev zlib1g-dev
   g++-mingw-w64-x86-64 wine wine64 xvfb xauth imagemagick xdotool python3)
 
 missing=()

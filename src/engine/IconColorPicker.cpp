@@ -1,15 +1,40 @@
 #include "engine/IconColorPicker.h"
 
+#include <cstddef>
 #include <stdexcept>
 
 #include "engine/ColorCountTable.h"
+#include "engine/ColorTally.h"
 
 namespace tintara {
 namespace {
 
-TColor ColorAt(const std::uint8_t* bgr) {
-  return static_cast<TColor>(bgr[2]) | (static_cast<TColor>(bgr[1]) << 8) |
-         (static_cast<TColor>(bgr[0]) << 16);
+// The exact table as counting every pixel in order would leave it: its slot layout
+// depends only on which colours were added in which order, so adding each colour once,
+// in the order first met, with its whole count, lays it out the same. Each colour's
+// hash is computed and its home slot fetched from memory a few colours ahead of its
+// insertion, so the hash's long dependency chain and the cache misses of a large table
+// overlap with other work.
+void CountInOrder(const ColorTally& tally, ColorCountTable& table) {
+  constexpr std::size_t kAhead = 16;  // a power of two
+  struct Pending {
+    TColor key;
+    std::int32_t hash;
+    std::int32_t pixels;
+  };
+  Pending ring[kAhead];
+  std::size_t queued = 0;
+  tally.ForEachInOrder([&](TColor color, std::int32_t pixels) {
+    Pending& slot = ring[queued % kAhead];
+    if (queued >= kAhead) table.IncrementHashed(slot.key, slot.hash, slot.pixels);
+    slot = Pending{color, ColorKeyHash(color), pixels};
+    table.PrefetchHome(slot.hash);
+    ++queued;
+  });
+  for (std::size_t i = queued > kAhead ? queued - kAhead : 0; i < queued; ++i) {
+    const Pending& slot = ring[i % kAhead];
+    table.IncrementHashed(slot.key, slot.hash, slot.pixels);
+  }
 }
 
 }  // namespace
@@ -27,40 +52,20 @@ TColor CenterColor(const RenderedIconBitmap& bitmap) {
 }
 
 TColor MostUsedColor(const RenderedIconBitmap& bitmap) {
+  // Rows are packed: the bitmap is one sequence of pixels in counting order.
+  ColorTally tally;
+  if (bitmap.Width() > 0 && bitmap.Height() > 0) {
+    tally.CountPixels(bitmap.Row(0), static_cast<std::size_t>(bitmap.Width()) *
+                                         static_cast<std::size_t>(bitmap.Height()));
+  }
+  // Which of several equally frequent colours wins is decided by the exact table's slot
+  // order; a single most frequent colour wins in any order, so the table is built only
+  // when the highest count is shared.
+  const ColorTally::Top top = tally.MostFrequent();
+  if (!top.shared) return top.color;
+
   ColorCountTable table;
-  // Pixels are gathered in runs of one colour. Each run's hash is computed and its
-  // slot fetched from memory a few runs before the run is counted, so the hash's long
-  // dependency chain and the cache misses overlap with other work. The table ends up
-  // exactly as if every pixel had been counted on its own, in order.
-  constexpr unsigned kAhead = 16;  // a power of two
-  struct Pending {
-    TColor key;
-    std::int32_t hash;
-    std::int32_t run;
-  };
-  Pending ring[kAhead];
-  unsigned queued = 0;
-  const auto push = [&](TColor key, std::int32_t run) {
-    Pending& slot = ring[queued % kAhead];
-    if (queued >= kAhead) table.IncrementHashed(slot.key, slot.hash, slot.run);
-    slot = Pending{key, ColorKeyHash(key), run};
-    table.PrefetchHome(slot.hash);
-    ++queued;
-  };
-  for (std::int32_t y = 0; y < bitmap.Height(); ++y) {
-    const std::uint8_t* p = bitmap.Row(y);
-    const std::uint8_t* const end = p + 3 * static_cast<std::size_t>(bitmap.Width());
-    while (p < end) {
-      const std::uint8_t* q = p + 3;
-      while (q < end && q[0] == p[0] && q[1] == p[1] && q[2] == p[2]) q += 3;
-      push(ColorAt(p), static_cast<std::int32_t>((q - p) / 3));
-      p = q;
-    }
-  }
-  for (unsigned i = queued > kAhead ? queued - kAhead : 0; i < queued; ++i) {
-    const Pending& slot = ring[i % kAhead];
-    table.IncrementHashed(slot.key, slot.hash, slot.run);
-  }
+  CountInOrder(tally, table);
   TColor result = 0;
   std::int32_t best = 0;
   table.ForEach([&](TColor key, std::int32_t value) {

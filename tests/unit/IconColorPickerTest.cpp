@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <random>
 #include <vector>
 
+#include "engine/ColorCountTable.h"
 #include "engine/IconColorPicker.h"
 
 namespace tintara {
@@ -71,6 +75,78 @@ TEST(IconColorPicker, ACountOfTwoBeatsEveryCountOfOne) {
   // one extra pixel of 3 must win outright.
   bitmap.SetPixel(0, 0, 3);
   EXPECT_EQ(PickIconColor(bitmap, kModeMostUsed), 3u);
+}
+
+// The contract itself: every pixel in order into the exact table, then the first
+// colour in slot order with the highest count.
+TColor PixelByPixel(const RenderedIconBitmap& bitmap) {
+  ColorCountTable table;
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    for (int x = 0; x < bitmap.Width(); ++x) {
+      const TColor key = bitmap.PixelColor(x, y);
+      if (table.Contains(key)) {
+        table.Set(key, table.Get(key) + 1);
+      } else {
+        table.Add(key, 1);
+      }
+    }
+  }
+  TColor result = 0;
+  std::int32_t best = 0;
+  table.ForEach([&](TColor key, std::int32_t value) {
+    if (value > best) {
+      result = key;
+      best = value;
+    }
+  });
+  return result;
+}
+
+TEST(IconColorPicker, MostUsedEqualsPixelByPixelCountingOnRandomBitmaps) {
+  // Runs of random length, across row ends too. In every other bitmap each run is
+  // followed by one as long of a partner colour, so the highest count is always shared
+  // and the tie rule decides; palettes of thousands of colours carry both tables through
+  // several growths and the insertion look-ahead through many turns.
+  std::mt19937 random(20240611);
+  int tied = 0;
+  int manyColoursTied = 0;
+  for (int round = 0; round < 400; ++round) {
+    const bool paired = round % 2 == 0;
+    const int width = 1 + static_cast<int>(random() % 97);
+    const int height = 1 + static_cast<int>(random() % 61);
+    const int colors = 2 + static_cast<int>(random() % (round % 3 == 0 ? 4000 : 40));
+    const int longestRun = 1 + static_cast<int>(random() % 6);
+    std::vector<TColor> palette;
+    for (int i = 0; i < colors; ++i) palette.push_back(random() & 0xFFFFFF);
+    std::vector<TColor> pixels;
+    while (pixels.size() < static_cast<std::size_t>(width * height)) {
+      const std::size_t pick = random() % (palette.size() / 2);
+      const std::size_t run = 1 + random() % longestRun;
+      pixels.insert(pixels.end(), run, palette[2 * pick]);
+      if (paired) pixels.insert(pixels.end(), run, palette[2 * pick + 1]);
+    }
+    // Whole rows; the padding, one pixel of each colour, keeps the partners' counts.
+    const int rows = static_cast<int>((pixels.size() + width - 1) / width);
+    while (pixels.size() % width != 0) pixels.push_back(random() & 0xFFFFFF);
+    RenderedIconBitmap bitmap;
+    bitmap.SetSize(width, rows);
+    std::map<TColor, int> counts;
+    for (int y = 0; y < rows; ++y) {
+      for (int x = 0; x < width; ++x) {
+        bitmap.SetPixel(x, y, pixels[static_cast<std::size_t>(y * width + x)]);
+        ++counts[bitmap.PixelColor(x, y)];
+      }
+    }
+    ASSERT_EQ(MostUsedColor(bitmap), PixelByPixel(bitmap)) << "round " << round;
+    int top = 0;
+    for (const auto& [key, count] : counts) top = std::max(top, count);
+    const auto atTop = std::count_if(counts.begin(), counts.end(),
+                                     [&](const auto& entry) { return entry.second == top; });
+    tied += atTop > 1 ? 1 : 0;
+    manyColoursTied += atTop > 1 && counts.size() > 100 ? 1 : 0;
+  }
+  EXPECT_GT(tied, 180);
+  EXPECT_GT(manyColoursTied, 40);
 }
 
 TEST(IconColorPicker, CentrePixelIsHalfWidthHalfHeight) {

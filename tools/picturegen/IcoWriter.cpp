@@ -5,6 +5,7 @@
 #include "ByteWriter.h"
 #include "DibLayout.h"
 #include "Palette.h"
+#include "PngWriter.h"
 
 namespace tintara::picturegen {
 namespace {
@@ -102,7 +103,8 @@ std::vector<std::uint8_t> EncodeIco(const std::vector<IconImage>& images) {
     if (icon.bits != 1 && icon.bits != 4 && icon.bits != 8 && icon.bits != 32) {
       throw std::invalid_argument("EncodeIco: bits");
     }
-    encoded.push_back(EncodeDib(icon));
+    if (icon.png && icon.bits != 32) throw std::invalid_argument("EncodeIco: PNG needs 32 bits");
+    encoded.push_back(icon.png ? EncodePng(icon.image) : EncodeDib(icon));
   }
   ByteWriter out;
   out.U16(0);

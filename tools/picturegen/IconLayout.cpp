@@ -8,6 +8,10 @@ namespace {
 
 constexpr int kSizes[] = {16, 24, 32, 48, 64, 72, 80, 96, 128, 256};
 
+IconFormat TrueColor(int size) {
+  return {size, 32, size >= kSmallestPngIcon};
+}
+
 bool Listed(std::initializer_list<int> sizes, int size) {
   for (int s : sizes) {
     if (s == size) return true;
@@ -20,7 +24,7 @@ bool Listed(std::initializer_list<int> sizes, int size) {
 std::vector<IconFormat> FullIconFormats() {
   std::vector<IconFormat> formats;
   for (int size : kSizes) {
-    formats.push_back({size, 32});
+    formats.push_back(TrueColor(size));
     if (Listed({16, 24, 32, 48, 64, 96, 128}, size)) formats.push_back({size, 8});
     if (Listed({16, 24, 32, 48}, size)) formats.push_back({size, 4});
     if (Listed({16, 32}, size)) formats.push_back({size, 1});
@@ -30,7 +34,7 @@ std::vector<IconFormat> FullIconFormats() {
 
 std::vector<IconFormat> TrueColorIconFormats() {
   std::vector<IconFormat> formats;
-  for (int size : kSizes) formats.push_back({size, 32});
+  for (int size : kSizes) formats.push_back(TrueColor(size));
   return formats;
 }
 
@@ -41,7 +45,7 @@ std::vector<IconImage> RenderIcon(const std::vector<IconFormat>& formats,
   for (const IconFormat& format : formats) {
     auto it = drawn.find(format.size);
     if (it == drawn.end()) it = drawn.emplace(format.size, draw(format.size)).first;
-    images.push_back({it->second, format.bits});
+    images.push_back({it->second, format.bits, format.png});
   }
   return images;
 }

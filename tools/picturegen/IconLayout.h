@@ -8,17 +8,23 @@
 
 namespace tintara::picturegen {
 
+constexpr int kSmallestPngIcon = 64;
+
 struct IconFormat {
   int size;
   int bits;
+  bool png = false;
 };
 
 // The 23 images of the program icon and the warning icon: every size in 32 bits with
 // alpha, and the smaller sizes again in 8, 4 and 1 bits for displays and tools that
-// want a colour table.
+// want a colour table. The 32-bit images from kSmallestPngIcon up are stored as PNG:
+// uncompressed they would be over half a megabyte of every icon, the 256-pixel one alone
+// a quarter. The sizes that the program and the taskbar draw at normal resolution stay
+// plain bitmaps, which need no decoder.
 std::vector<IconFormat> FullIconFormats();
 
-// The details icon: every size in 32 bits with alpha.
+// The details icon: every size in 32 bits with alpha, stored as above.
 std::vector<IconFormat> TrueColorIconFormats();
 
 // Draws each size once and stores it in every depth asked for.

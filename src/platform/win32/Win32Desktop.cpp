@@ -10,11 +10,13 @@
 #include "platform/PlatformError.h"
 #include "platform/win32/GdiHandles.h"
 #include "platform/win32/HandleCast.h"
+#include "platform/win32/SystemLibrary.h"
 
 namespace tintara {
 namespace {
 
 using win32::FromNative;
+using win32::SystemLibraryPath;
 using win32::ToNative;
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 text is shared with the system as is");
@@ -34,20 +36,6 @@ Fn EntryAs(EntryPoint entry) {
 
 EntryPoint EntryFrom(FARPROC proc) {
   return static_cast<EntryPoint>(reinterpret_cast<std::uintptr_t>(proc));
-}
-
-// "C:\Windows\system32\dwmapi.dll", or empty when the system folder cannot be named.
-std::wstring SystemLibraryPath(const wchar_t* fileName) {
-  std::vector<wchar_t> folder(MAX_PATH);
-  UINT length = GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
-  if (length >= folder.size()) {  // too small: the result is the size needed
-    folder.resize(length + 1);
-    length = GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
-  }
-  if (length == 0 || length >= folder.size()) return {};
-  std::wstring path(folder.data(), length);
-  if (path.back() != L'\\') path += L'\\';
-  return path + fileName;
 }
 
 // DIB rows start on 4-byte boundaries; the rendered bitmap's rows are packed.

@@ -1,10 +1,9 @@
 #include "widgets/win32/ColorChooser.h"
 
-#include <commdlg.h>
-
 namespace tintara::win32 {
 
-std::optional<TColor> ChooseColorModal(HWND owner, TColor initial, CustomColors& customColors) {
+std::optional<TColor> ChooseColorModal(CommonDialogLibrary& dialogs, HWND owner, TColor initial,
+                                       CustomColors& customColors) {
   CHOOSECOLORW choice{};
   choice.lStructSize = sizeof choice;
   choice.hwndOwner = owner;
@@ -12,7 +11,7 @@ std::optional<TColor> ChooseColorModal(HWND owner, TColor initial, CustomColors&
   choice.rgbResult = static_cast<COLORREF>(initial & 0x00FFFFFFu);
   choice.lpCustColors = customColors.data();
   choice.Flags = CC_RGBINIT;
-  if (!ChooseColorW(&choice)) return std::nullopt;
+  if (!dialogs.ShowColorChooser(choice)) return std::nullopt;
   return static_cast<TColor>(choice.rgbResult & 0x00FFFFFFu);
 }
 

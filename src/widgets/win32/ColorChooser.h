@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/Types.h"
+#include "widgets/win32/CommonDialogLibrary.h"
 
 namespace tintara::win32 {
 
@@ -14,7 +15,9 @@ using CustomColors = std::array<COLORREF, 16>;
 
 // Shows the system colour chooser modally in its basic (not expanded) form, opening
 // with `initial` selected. The custom colours are read and written in place. Returns
-// the confirmed colour, or nothing when the user cancels.
-std::optional<TColor> ChooseColorModal(HWND owner, TColor initial, CustomColors& customColors);
+// the confirmed colour, or nothing when the user cancels. Throws PlatformError when the
+// dialog library cannot be loaded.
+std::optional<TColor> ChooseColorModal(CommonDialogLibrary& dialogs, HWND owner, TColor initial,
+                                       CustomColors& customColors);
 
 }  // namespace tintara::win32

@@ -1,7 +1,5 @@
 #include "widgets/win32/SaveFileChooser.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -25,7 +23,8 @@ std::wstring NativeFileFilter(std::wstring_view filter) {
   return native;
 }
 
-std::optional<std::wstring> ChooseSaveFileModal(HWND owner, std::wstring_view filter,
+std::optional<std::wstring> ChooseSaveFileModal(CommonDialogLibrary& dialogs, HWND owner,
+                                                std::wstring_view filter,
                                                 std::wstring_view defaultExtension,
                                                 std::wstring_view fileName) {
   const std::wstring nativeFilter = NativeFileFilter(filter);
@@ -42,8 +41,8 @@ std::optional<std::wstring> ChooseSaveFileModal(HWND owner, std::wstring_view fi
   dialog.nMaxFile = static_cast<DWORD>(path.size());
   dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-  if (GetSaveFileNameW(&dialog)) return std::wstring(path.data());
-  if (CommDlgExtendedError() != 0) throw PlatformError("The save dialog could not be opened");
+  if (dialogs.ShowSaveDialog(dialog)) return std::wstring(path.data());
+  if (dialogs.ExtendedError() != 0) throw PlatformError("The save dialog could not be opened");
   return std::nullopt;
 }
 

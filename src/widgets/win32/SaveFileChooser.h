@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "widgets/win32/CommonDialogLibrary.h"
+
 namespace tintara::win32 {
 
 // "ICON|*.ico|All|*.*" (description and pattern pairs separated by "|") in the form the
@@ -15,8 +17,9 @@ std::wstring NativeFileFilter(std::wstring_view filter);
 // Shows the system save dialog modally. `fileName` is the name it opens with; the
 // default extension, without its dot, is added to a name typed without one. Returns the
 // chosen path, or nothing when the user cancels. Throws PlatformError when the dialog
-// itself fails.
-std::optional<std::wstring> ChooseSaveFileModal(HWND owner, std::wstring_view filter,
+// itself fails or its library cannot be loaded.
+std::optional<std::wstring> ChooseSaveFileModal(CommonDialogLibrary& dialogs, HWND owner,
+                                                std::wstring_view filter,
                                                 std::wstring_view defaultExtension,
                                                 std::wstring_view fileName);
 

@@ -106,14 +106,15 @@ std::optional<TColor> Win32Backend::RunColorDialog(WindowHandle owner, TColor in
                                                    std::array<TColor, 16>& customColors) {
   CustomColors custom{};
   for (std::size_t i = 0; i < custom.size(); ++i) custom[i] = customColors[i] & 0x00FFFFFFu;
-  const std::optional<TColor> chosen = ChooseColorModal(ToNative<HWND>(owner), initial, custom);
+  const std::optional<TColor> chosen =
+      ChooseColorModal(dialogs_, ToNative<HWND>(owner), initial, custom);
   for (std::size_t i = 0; i < custom.size(); ++i) customColors[i] = custom[i];
   return chosen;
 }
 
 std::optional<std::u16string> Win32Backend::RunSaveDialog(const SaveDialogRequest& request) {
   const std::optional<std::wstring> chosen =
-      ChooseSaveFileModal(ToNative<HWND>(request.owner), Wide(request.filter),
+      ChooseSaveFileModal(dialogs_, ToNative<HWND>(request.owner), Wide(request.filter),
                           Wide(request.defaultExt), Wide(request.fileName));
   if (!chosen) return std::nullopt;
   return Utf16(*chosen);

@@ -7,8 +7,10 @@
 
 #include "widgets/Application.h"
 #include "widgets/Backend.h"
+#include "widgets/win32/CommonDialogLibrary.h"
 #include "widgets/win32/GdiResources.h"
 #include "widgets/win32/HintThread.h"
+#include "widgets/win32/OnDemandHints.h"
 #include "widgets/win32/TimerHost.h"
 #include "widgets/win32/WindowClassRegistry.h"
 
@@ -48,6 +50,7 @@ class Win32Backend final : public ToolkitBackend {
 
   // The hint window that is up on the hint thread, if any (for tests).
   std::optional<HintWindowState> CurrentHintWindow() const { return hints_.CurrentWindow(); }
+  bool HintWorkerStarted() const { return hints_.WorkerStarted(); }
   GdiResources& Resources() { return resources_; }
 
  private:
@@ -58,9 +61,10 @@ class Win32Backend final : public ToolkitBackend {
   Application* application_ = nullptr;
   WindowClassRegistry classes_;
   GdiResources resources_;
+  CommonDialogLibrary dialogs_;
   TimerHost timers_;
   // After the resources: the hint thread borrows its font, and is joined first.
-  HintThread hints_;
+  OnDemandHints hints_;
 };
 
 }  // namespace tintara::win32

@@ -1,7 +1,11 @@
 #include "DibReader.h"
 
+#include <zlib.h>
+
 #include <cstddef>
+#include <cstdlib>
 #include <stdexcept>
+#include <string>
 
 namespace tintara::picturegen::readback {
 namespace {
@@ -91,7 +95,115 @@ Image ReadPixels(const std::vector<std::uint8_t>& bytes, std::size_t start, int 
   return image;
 }
 
+std::uint32_t BigEndian32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+  if (at + 4 > bytes.size()) throw std::runtime_error("read past the end");
+  return (static_cast<std::uint32_t>(bytes[at]) << 24) |
+         (static_cast<std::uint32_t>(bytes[at + 1]) << 16) |
+         (static_cast<std::uint32_t>(bytes[at + 2]) << 8) | bytes[at + 3];
+}
+
+constexpr std::uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
+bool IsPng(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+  for (std::size_t i = 0; i < sizeof kPngSignature; ++i) {
+    if (at + i >= bytes.size() || bytes[at + i] != kPngSignature[i]) return false;
+  }
+  return true;
+}
+
+int PaethPredictor(int a, int b, int c) {
+  const int p = a + b - c;
+  const int pa = std::abs(p - a);
+  const int pb = std::abs(p - b);
+  const int pc = std::abs(p - c);
+  if (pa <= pb && pa <= pc) return a;
+  return pb <= pc ? b : c;
+}
+
 }  // namespace
+
+Image ReadPng(const std::vector<std::uint8_t>& bytes, std::size_t at, std::size_t size) {
+  const std::size_t end = at + size;
+  if (end > bytes.size() || !IsPng(bytes, at)) throw std::runtime_error("not a PNG file");
+  std::uint32_t width = 0;
+  std::uint32_t height = 0;
+  std::vector<std::uint8_t> deflated;
+  bool ended = false;
+  for (std::size_t chunk = at + 8; !ended;) {
+    const std::uint32_t length = BigEndian32(bytes, chunk);
+    if (chunk + 12 + length > end) throw std::runtime_error("PNG chunk past the end");
+    const std::string type(bytes.begin() + static_cast<std::ptrdiff_t>(chunk + 4),
+                           bytes.begin() + static_cast<std::ptrdiff_t>(chunk + 8));
+    const std::uint8_t* data = bytes.data() + chunk + 8;
+    const uLong crc = crc32(0L, bytes.data() + chunk + 4, 4 + length);
+    if (crc != BigEndian32(bytes, chunk + 8 + length)) throw std::runtime_error("PNG checksum");
+    if (type == "IHDR") {
+      if (length != 13) throw std::runtime_error("PNG header size");
+      width = BigEndian32(bytes, chunk + 8);
+      height = BigEndian32(bytes, chunk + 12);
+      // 8 bits, RGBA, deflate, adaptive filters, no interlacing.
+      if (data[8] != 8 || data[9] != 6 || data[10] != 0 || data[11] != 0 || data[12] != 0) {
+        throw std::runtime_error("PNG kind not expected");
+      }
+    } else if (type == "IDAT") {
+      deflated.insert(deflated.end(), data, data + length);
+    } else if (type == "IEND") {
+      ended = true;
+    } else if ((type[0] & 0x20) == 0) {
+      throw std::runtime_error("PNG critical chunk not known: " + type);
+    }
+    chunk += 12 + length;
+  }
+  if (width == 0 || height == 0 || width > 256 || height > 256) {
+    throw std::runtime_error("PNG size");
+  }
+  const std::size_t stride = 4 * static_cast<std::size_t>(width);
+  std::vector<std::uint8_t> raw((stride + 1) * height);
+  uLongf rawSize = static_cast<uLongf>(raw.size());
+  if (uncompress(raw.data(), &rawSize, deflated.data(), static_cast<uLong>(deflated.size())) !=
+          Z_OK ||
+      rawSize != raw.size()) {
+    throw std::runtime_error("PNG data");
+  }
+  Image image(static_cast<int>(width), static_cast<int>(height));
+  std::vector<std::uint8_t> above(stride, 0);
+  std::vector<std::uint8_t> row(stride);
+  for (std::uint32_t y = 0; y < height; ++y) {
+    const std::uint8_t* in = raw.data() + y * (stride + 1);
+    const int filter = in[0];
+    for (std::size_t i = 0; i < stride; ++i) {
+      const int a = i >= 4 ? row[i - 4] : 0;
+      const int b = above[i];
+      const int c = i >= 4 ? above[i - 4] : 0;
+      int predicted = 0;
+      switch (filter) {
+        case 0:
+          break;
+        case 1:
+          predicted = a;
+          break;
+        case 2:
+          predicted = b;
+          break;
+        case 3:
+          predicted = (a + b) / 2;
+          break;
+        case 4:
+          predicted = PaethPredictor(a, b, c);
+          break;
+        default:
+          throw std::runtime_error("PNG filter");
+      }
+      row[i] = static_cast<std::uint8_t>(in[1 + i] + predicted);
+    }
+    for (std::uint32_t x = 0; x < width; ++x) {
+      const std::uint8_t* p = row.data() + 4 * x;
+      image.At(static_cast<int>(x), static_cast<int>(y)) = {p[0], p[1], p[2], p[3]};
+    }
+    above = row;
+  }
+  return image;
+}
 
 BmpFile ReadBmp(const std::vector<std::uint8_t>& bytes) {
   Reader in(bytes, 0);
@@ -127,6 +239,14 @@ IcoFile ReadIco(const std::vector<std::uint8_t>& bytes) {
     file.images.push_back(std::move(image));
   }
   for (IcoImage& image : file.images) {
+    if (IsPng(bytes, image.entry.imageOffset)) {
+      image.png = true;
+      image.pixels = ReadPng(bytes, image.entry.imageOffset, image.entry.bytesInRes);
+      image.header.width = image.pixels.Width();
+      image.header.height = image.pixels.Height();
+      image.header.bitCount = 32;
+      continue;
+    }
     Reader dib(bytes, image.entry.imageOffset);
     image.header = ReadDibHeader(dib);
     const int width = image.header.width;

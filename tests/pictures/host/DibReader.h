@@ -1,8 +1,10 @@
 #pragma once
 
 // A reader of BMP and ICO files for the tests, written from the file formats rather
-// than from the writers: what it decodes is what any other reader would see.
+// than from the writers: what it decodes is what any other reader would see. ICO images
+// may be bitmaps or PNG files (8-bit RGBA, the only kind the generator writes).
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -44,10 +46,11 @@ struct IcoEntry {
 
 struct IcoImage {
   IcoEntry entry;
+  bool png = false;  // a PNG file: header holds only its width, height and 32 bits
   DibHeader header;
   std::vector<Rgba> table;  // colour table, alpha as stored (reserved byte)
   Image pixels{0, 0};       // colour rows decoded; alpha from the data (32 bits) or 255
-  std::vector<bool> mask;   // AND mask, rows from the top
+  std::vector<bool> mask;   // AND mask, rows from the top; none in a PNG file
 };
 
 struct IcoFile {
@@ -56,7 +59,9 @@ struct IcoFile {
   std::vector<IcoImage> images;
 };
 
-// Both throw std::runtime_error on a truncated or malformed file.
+// Each throws std::runtime_error on a truncated or malformed file (a PNG file also on a
+// wrong checksum).
+Image ReadPng(const std::vector<std::uint8_t>& bytes, std::size_t at, std::size_t size);
 BmpFile ReadBmp(const std::vector<std::uint8_t>& bytes);
 IcoFile ReadIco(const std::vector<std::uint8_t>& bytes);
 

@@ -120,9 +120,44 @@ TEST(IcoWriterTest, TwoHundredFiftySixIsWrittenAsZero) {
   EXPECT_EQ(file.images.at(0).header.height, 512);
 }
 
+TEST(IcoWriterTest, PngImagesAreWholePngFilesThatKeepEveryPixel) {
+  // Gradients, edges and alpha make the rows choose different filters.
+  Image image(256, 256);
+  for (int y = 0; y < 256; ++y) {
+    for (int x = 0; x < 256; ++x) {
+      image.At(x, y) = {static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y * 7),
+                        static_cast<std::uint8_t>((x * y) >> 4),
+                        static_cast<std::uint8_t>(x < 40   ? 0
+                                                  : x < 60 ? 128
+                                                           : 255)};
+    }
+  }
+  const Image small = Filled(16, {9, 8, 7, 255});
+  const auto bytes = EncodeIco({{small, 32}, {image, 32, true}});
+  const auto file = ReadIco(bytes);
+  ASSERT_EQ(file.images.size(), 2u);
+  const auto& png = file.images[1];
+  EXPECT_FALSE(file.images[0].png);
+  ASSERT_TRUE(png.png);
+  EXPECT_EQ(png.entry.width, 0);
+  EXPECT_EQ(png.entry.height, 0);
+  EXPECT_EQ(png.entry.colorCount, 0);
+  EXPECT_EQ(png.entry.planes, 1);
+  EXPECT_EQ(png.entry.bitCount, 32);
+  EXPECT_EQ(png.entry.imageOffset,
+            file.images[0].entry.imageOffset + file.images[0].entry.bytesInRes);
+  EXPECT_EQ(png.entry.imageOffset + png.entry.bytesInRes, bytes.size());
+  EXPECT_LT(png.entry.bytesInRes, 256u * 256u * 4u / 4u) << "compressed";
+  for (int y = 0; y < 256; ++y) {
+    for (int x = 0; x < 256; ++x) ASSERT_EQ(png.pixels.At(x, y), image.At(x, y)) << x << "," << y;
+  }
+  EXPECT_EQ(file.images[0].pixels.At(3, 3), (Rgba{9, 8, 7, 255}));
+}
+
 TEST(IcoWriterTest, RefusesWhatTheFormatCannotHold) {
   EXPECT_THROW(EncodeIco({{Filled(257, {}), 32}}), std::invalid_argument);
   EXPECT_THROW(EncodeIco({{Filled(16, {}), 24}}), std::invalid_argument);
+  EXPECT_THROW(EncodeIco({{Filled(16, {}), 8, true}}), std::invalid_argument);
 }
 
 }  // namespace

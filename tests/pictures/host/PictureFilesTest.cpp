@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "DibReader.h"
+#include "IconLayout.h"
 #include "PictureFiles.h"
 #include "Pictures.h"
 
@@ -27,8 +28,9 @@ const std::map<std::string, std::vector<std::uint8_t>>& Files() {
   return files;
 }
 
-// Every directory entry agrees with its image's header, and the images follow the
-// directory back to back up to the end of the file.
+// Every directory entry agrees with its image's header, the large 32-bit images and
+// they alone are PNG files, and the images follow the directory back to back up to the
+// end of the file.
 void ExpectConsistent(const IcoFile& file, std::size_t fileSize) {
   EXPECT_EQ(file.reserved, 0);
   EXPECT_EQ(file.type, 1);
@@ -43,8 +45,14 @@ void ExpectConsistent(const IcoFile& file, std::size_t fileSize) {
     EXPECT_EQ(e.colorCount, e.bitCount < 8 ? 1 << e.bitCount : 0);
     EXPECT_EQ(e.imageOffset, expectedOffset);
     expectedOffset += e.bytesInRes;
-    EXPECT_EQ(image.header.size, 40u);
     EXPECT_EQ(image.header.width, size);
+    EXPECT_EQ(image.png, e.bitCount == 32 && size >= kSmallestPngIcon);
+    if (image.png) {
+      EXPECT_EQ(e.bitCount, 32);
+      EXPECT_EQ(image.header.height, size);
+      continue;
+    }
+    EXPECT_EQ(image.header.size, 40u);
     EXPECT_EQ(image.header.height, 2 * size);
     EXPECT_EQ(image.header.planes, 1);
     EXPECT_EQ(image.header.bitCount, e.bitCount);
@@ -110,6 +118,7 @@ TEST(PictureFilesTest, TrueColourImagesAreTheDrawingsThemselves) {
       for (int y = 0; y < drawn.Height(); ++y) {
         for (int x = 0; x < drawn.Width(); ++x) {
           ASSERT_EQ(image.pixels.At(x, y), drawn.At(x, y)) << name << " at " << x << "," << y;
+          if (image.png) continue;  // a PNG file has its alpha alone
           ASSERT_EQ(image.mask[static_cast<std::size_t>(y * drawn.Width() + x)],
                     drawn.At(x, y).a < 128);
         }

@@ -96,27 +96,21 @@ TEST_F(ExeResourcesTest, IconGroupsHoldTheirImages) {
   for (const GroupIconEntry& e : details) EXPECT_EQ(e.bitCount, 32);
 }
 
-// Draws the 32 x 32 logo as the system picks and decodes it, over white.
-std::vector<COLORREF> DrawnLogo(HMODULE module) {
-  HRSRC group =
-      FindResourceW(module, MAKEINTRESOURCEW(tintara::resources::kLogoIcon), RT_GROUP_ICON);
-  auto* directory = static_cast<PBYTE>(LockResource(LoadResource(module, group)));
-  const int id = LookupIconIdFromDirectoryEx(directory, TRUE, 32, 32, LR_DEFAULTCOLOR);
-  HRSRC image = FindResourceW(module, MAKEINTRESOURCEW(id), RT_ICON);
-  auto* bits = static_cast<PBYTE>(LockResource(LoadResource(module, image)));
-  HICON icon = CreateIconFromResourceEx(bits, SizeofResource(module, image), TRUE, 0x00030000, 32,
-                                        32, LR_DEFAULTCOLOR);
+// Draws the logo at size x size as the system picks and decodes it, over white.
+std::vector<COLORREF> DrawnLogo(HMODULE module, int size) {
+  HICON icon = static_cast<HICON>(LoadImageW(
+      module, MAKEINTRESOURCEW(tintara::resources::kLogoIcon), IMAGE_ICON, size, size, 0));
   if (icon == nullptr) return {};
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 32, 32);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
   HGDIOBJ old = SelectObject(dc, bitmap);
-  RECT all{0, 0, 32, 32};
+  RECT all{0, 0, size, size};
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  DrawIconEx(dc, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+  DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
   std::vector<COLORREF> pixels;
-  for (int y = 0; y < 32; ++y) {
-    for (int x = 0; x < 32; ++x) pixels.push_back(GetPixel(dc, x, y));
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) pixels.push_back(GetPixel(dc, x, y));
   }
   SelectObject(dc, old);
   DeleteObject(bitmap);
@@ -126,20 +120,47 @@ std::vector<COLORREF> DrawnLogo(HMODULE module) {
   return pixels;
 }
 
+// At 32 pixels a bitmap image, from 64 up a PNG one: both decode to the same drawing.
 TEST_F(ExeResourcesTest, TheLogoDrawsItsFourQuadrants) {
-  const std::vector<COLORREF> pixels = DrawnLogo(module_);
-  ASSERT_EQ(pixels.size(), 32u * 32u);
-  const auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * 32 + x)]; };
-  const COLORREF pink = at(8, 8);
-  const COLORREF green = at(24, 8);
-  const COLORREF blue = at(8, 24);
-  const COLORREF yellow = at(24, 24);
-  EXPECT_GT(GetRValue(pink), GetGValue(pink) + 30);
-  EXPECT_GT(GetGValue(green), GetRValue(green) + 20);
-  EXPECT_GT(GetBValue(blue), GetRValue(blue) + 30);
-  EXPECT_GT(GetRValue(yellow), GetBValue(yellow) + 50);
-  EXPECT_GT(GetGValue(yellow), GetBValue(yellow) + 40);
-  EXPECT_EQ(at(0, 0), RGB(255, 255, 255)) << "the rounded corner lets the ground through";
+  for (int size : {32, 64, 256}) {
+    SCOPED_TRACE(size);
+    const std::vector<COLORREF> pixels = DrawnLogo(module_, size);
+    ASSERT_EQ(pixels.size(), static_cast<std::size_t>(size * size));
+    const auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * size + x)]; };
+    const COLORREF pink = at(size / 4, size / 4);
+    const COLORREF green = at(size * 3 / 4, size / 4);
+    const COLORREF blue = at(size / 4, size * 3 / 4);
+    const COLORREF yellow = at(size * 3 / 4, size * 3 / 4);
+    EXPECT_GT(GetRValue(pink), GetGValue(pink) + 30);
+    EXPECT_GT(GetGValue(green), GetRValue(green) + 20);
+    EXPECT_GT(GetBValue(blue), GetRValue(blue) + 30);
+    EXPECT_GT(GetRValue(yellow), GetBValue(yellow) + 50);
+    EXPECT_GT(GetGValue(yellow), GetBValue(yellow) + 40);
+    EXPECT_EQ(at(0, 0), RGB(255, 255, 255)) << "the rounded corner lets the ground through";
+  }
+}
+
+// Every size of every icon loads through the system's own loader at its own size, the
+// PNG images as well as the bitmaps.
+TEST_F(ExeResourcesTest, EveryIconLoadsAtEverySize) {
+  for (int id : {tintara::resources::kLogoIcon, tintara::resources::kDetailsIcon,
+                 tintara::resources::kWarningIcon}) {
+    for (int size : {16, 24, 32, 48, 64, 72, 80, 96, 128, 256}) {
+      SCOPED_TRACE(::testing::Message() << "icon " << id << " at " << size);
+      HICON icon =
+          static_cast<HICON>(LoadImageW(module_, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
+      ASSERT_NE(icon, nullptr);
+      ICONINFO info{};
+      ASSERT_TRUE(GetIconInfo(icon, &info));
+      BITMAP color{};
+      EXPECT_EQ(GetObjectW(info.hbmColor, sizeof color, &color), static_cast<int>(sizeof color));
+      EXPECT_EQ(color.bmWidth, size);
+      EXPECT_EQ(color.bmHeight, size);
+      if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+      if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+      DestroyIcon(icon);
+    }
+  }
 }
 
 TEST_F(ExeResourcesTest, PicturesLoadAsBitmapsOfTheirSizes) {

@@ -19,6 +19,7 @@
 #include "platform/win32/HandleCast.h"
 #include "widgets/CheckBox.h"
 #include "widgets/Memo.h"
+#include "widgets/win32/ColorChooser.h"
 #include "widgets/win32/SaveFileChooser.h"
 #include "widgets/win32/Win32FormWindow.h"
 
@@ -289,6 +290,21 @@ TEST(Win32Backend, TheSaveDialogShowsTheFilterAndAppendsNothingToTheName) {
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(std::wstring(chosen->begin(), chosen->end()), target);
   }
+}
+
+// The dialog library is loaded on first use; when that fails, the dialog is not taken
+// for cancelled but fails with a message for the general error report.
+TEST(Win32Backend, ADialogLibraryThatCannotBeLoadedIsAnError) {
+  win32::CommonDialogLibrary missing(L"tintara-no-such-dialogs.dll");
+  win32::CustomColors custom{};
+  try {
+    win32::ChooseColorModal(missing, nullptr, 0x123456, custom);
+    ADD_FAILURE() << "no error";
+  } catch (const PlatformError& error) {
+    EXPECT_STREQ(error.what(), "The system's dialog library could not be loaded");
+  }
+  EXPECT_THROW(win32::ChooseSaveFileModal(missing, nullptr, L"ICON|*.ico", L"", L"name"),
+               PlatformError);
 }
 
 }  // namespace

@@ -38,9 +38,11 @@ TEST(Win32MainWindowHints, TheSwatchHintAppearsAfterTheWaitStaysAndFadesOut) {
   harness.ShowAsAtStart();
   MovePointerTo(harness.OnScreen(300, 160));
   PumpMessagesFor(100);
+  EXPECT_FALSE(harness.Backend().HintWorkerStarted()) << "no hint thread before the first hint";
   const POINT at = harness.OnScreen(kSwatch.x, kSwatch.y);
   MovePointerTo(at);
   PumpMessagesFor(300);
+  EXPECT_TRUE(harness.Backend().HintWorkerStarted());
   EXPECT_FALSE(Hint(harness).has_value()) << "no hint during the wait";
 
   ASSERT_TRUE(PumpMessagesUntil([&] { return Hint(harness).has_value(); }, 2000));
