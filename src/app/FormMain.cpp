@@ -2,6 +2,7 @@
 
 #include "app/FormMainWindowShape.h"
 #include "app/startup/LaunchSwitch.h"
+#include "engine/IconDrawSize.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/WindowStyles.h"
 
@@ -144,11 +145,11 @@ void TForm_Main::Timer_AeroHandlerTimer(Timer& /*sender*/) {
 }
 
 void TForm_Main::ShowIcon(IconHandle icon) {
-  // Drawn at its own size: an icon that cannot be measured counts as a standard one.
+  // Drawn at the size it is captured at: its own, bounded; an icon that cannot be
+  // measured counts as a standard one.
   const std::optional<IconSize> measured = Desktop().MeasureIcon(icon);
-  const int standard = measured ? 0 : Desktop().IconHeightMetric();
-  const Size size = measured ? Size{measured->width, measured->height} : Size{standard, standard};
-  Image_Icon.SetPicture(Picture::Borrowed(icon, size));
+  const IconDrawSize draw = IconDrawSizeOf(measured, measured ? 0 : Desktop().IconHeightMetric());
+  Image_Icon.SetPicture(Picture::Borrowed(icon, {draw.size.width, draw.size.height}, draw.scaled));
 }
 
 }  // namespace tintara

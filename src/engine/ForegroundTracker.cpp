@@ -1,10 +1,10 @@
 #include "engine/ForegroundTracker.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 
 #include "engine/IconColorPicker.h"
+#include "engine/IconDrawSize.h"
 
 namespace tintara {
 
@@ -55,15 +55,16 @@ void ForegroundTracker::ShowWindowDetails(WindowHandle window) {
 }
 
 void ForegroundTracker::RenderIconToBitmap(IconHandle icon, RenderedIconBitmap& bitmap) {
-  IconSize size;
-  if (const auto measured = desktop_.MeasureIcon(icon)) {
-    size = *measured;
+  const std::optional<IconSize> measured = desktop_.MeasureIcon(icon);
+  // The standard size is asked for only when it is needed.
+  const IconDrawSize draw = IconDrawSizeOf(measured, measured ? 0 : desktop_.IconHeightMetric());
+  bitmap.SetSize(draw.size.width, draw.size.height);
+  const TColor textColor = desktop_.SystemColor(kColorWindowText);
+  if (draw.scaled) {
+    desktop_.DrawIconScaledOnWhite(icon, textColor, bitmap);
   } else {
-    const int standard = std::max(0, desktop_.IconHeightMetric());
-    size = IconSize{standard, standard};
+    desktop_.DrawIconOnWhite(icon, textColor, bitmap);
   }
-  bitmap.SetSize(size.width, size.height);
-  desktop_.DrawIconOnWhite(icon, desktop_.SystemColor(kColorWindowText), bitmap);
 }
 
 }  // namespace tintara

@@ -66,6 +66,11 @@ class DesktopServices {
   // then keeps its white pixels. Throws PlatformError when no drawing surface can be
   // made for the bitmap.
   virtual bool DrawIconOnWhite(IconHandle icon, TColor textColor, RenderedIconBitmap& bitmap) = 0;
+  // The same, with the icon scaled by the system's icon drawing to fill the whole
+  // bitmap (DrawIconEx with the bitmap's width and height): for icons too large to be
+  // drawn at their own size.
+  virtual bool DrawIconScaledOnWhite(IconHandle icon, TColor textColor,
+                                     RenderedIconBitmap& bitmap) = 0;
   // GetSystemMetrics(SM_CYICON): the standard icon height.
   virtual int IconHeightMetric() = 0;
   // GetSysColor(index) as 0x00BBGGRR.

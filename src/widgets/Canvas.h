@@ -80,8 +80,9 @@ class Canvas {
   // background.
   virtual void WriteText(const Rect& rect, std::u16string_view text, const Font& font,
                          TextAlign align) = 0;
-  // A borrowed icon at its own size with its top-left corner at `at`, cut to `clip`.
-  virtual void DrawBorrowedIcon(IconHandle icon, Point at, const Rect& clip) = 0;
+  // A borrowed icon scaled to the rectangle, or at its own size when the rectangle's
+  // width and height are 0, cut to `clip`.
+  virtual void DrawBorrowedIcon(IconHandle icon, const Rect& rect, const Rect& clip) = 0;
   // The image of the program's icon resource whose size is the rectangle's, drawn
   // into it.
   virtual void DrawResourceIcon(int resourceId, const Rect& rect) = 0;

@@ -38,6 +38,11 @@ void Form::MoveTo(Point topLeft) {
   if (window_) window_->Move(Bounds());
 }
 
+void Form::WindowMoved(Point topLeft) {
+  bounds_.left = topLeft.x;
+  bounds_.top = topLeft.y;
+}
+
 void Form::CreateParams(tintara::CreateParams& params) const {
   params.caption = title_;
   params.style = styles::kWsCaption | styles::kWsSysMenu | styles::kWsThickFrame |

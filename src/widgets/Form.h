@@ -93,6 +93,10 @@ class Form : public Control {
   bool ModalLoopDone() const;
   // Moves the window (screen coordinates) keeping its size.
   void MoveTo(Point topLeft);
+  // The system placed the window here (a drag, a maximised show): the form's position
+  // follows, so what is worked out from it (where hints open) stays true. The window
+  // is left where it is and nothing is painted again.
+  void WindowMoved(Point topLeft);
 
   // --- events ---
   NotifyEvent OnCreate;

@@ -50,7 +50,8 @@ void Image::Paint(Canvas& canvas) {
       canvas.Restore();
       break;
     case Picture::Source::BorrowedIcon:
-      canvas.DrawBorrowedIcon(picture_.icon, target.TopLeft(), area);
+      canvas.DrawBorrowedIcon(picture_.icon,
+                              picture_.scaled ? target : Rect{target.left, target.top, 0, 0}, area);
       break;
   }
 }

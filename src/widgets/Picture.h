@@ -17,6 +17,8 @@ struct Picture {
   Size size;
   // A resource bitmap with straight per-pixel alpha.
   bool alpha = false;
+  // A borrowed icon drawn scaled to `size` rather than at its own size.
+  bool scaled = false;
 
   static Picture ResourceBitmap(int id, Size size, bool alpha = false) {
     return {Source::ResourceBitmap, id, 0, size, alpha};
@@ -24,8 +26,8 @@ struct Picture {
   static Picture ResourceIcon(int id, Size size) {
     return {Source::ResourceIcon, id, 0, size, false};
   }
-  static Picture Borrowed(IconHandle icon, Size size) {
-    return {Source::BorrowedIcon, 0, icon, size, false};
+  static Picture Borrowed(IconHandle icon, Size size, bool scaled = false) {
+    return {Source::BorrowedIcon, 0, icon, size, false, scaled};
   }
   bool Empty() const { return source == Source::None; }
   friend bool operator==(const Picture&, const Picture&) = default;

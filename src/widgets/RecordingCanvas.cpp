@@ -82,8 +82,8 @@ void RecordingCanvas::WriteText(const Rect& rect, std::u16string_view text, cons
   call.align = align;
 }
 
-void RecordingCanvas::DrawBorrowedIcon(IconHandle icon, Point at, const Rect& clip) {
-  CanvasCall& call = Record(CanvasCall::Op::DrawBorrowedIcon, {at.x, at.y, 0, 0});
+void RecordingCanvas::DrawBorrowedIcon(IconHandle icon, const Rect& rect, const Rect& clip) {
+  CanvasCall& call = Record(CanvasCall::Op::DrawBorrowedIcon, rect);
   call.icon = icon;
   call.clip = Intersection(call.clip, clip.Offset(state_.origin.x, state_.origin.y));
 }

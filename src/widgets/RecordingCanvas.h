@@ -32,7 +32,7 @@ struct CanvasCall {
     friend bool operator==(const ShapeClip&, const ShapeClip&) = default;
   };
   Op op = Op::FillRect;
-  Rect rect;         // the call's rectangle; for DrawBorrowedIcon, at and the icon's clip
+  Rect rect;         // the call's rectangle; 0 x 0 for a borrowed icon at its own size
   Rect clip;         // the canvas clip, intersected with an icon's own clip
   TColor color = 0;  // FillRect
   std::optional<TColor> brush;
@@ -74,7 +74,7 @@ class RecordingCanvas : public Canvas {
   void DrawEllipse(const Rect& rect, std::optional<TColor> brush, const Pen& pen) override;
   void WriteText(const Rect& rect, std::u16string_view text, const Font& font,
                  TextAlign align) override;
-  void DrawBorrowedIcon(IconHandle icon, Point at, const Rect& clip) override;
+  void DrawBorrowedIcon(IconHandle icon, const Rect& rect, const Rect& clip) override;
   void DrawResourceIcon(int resourceId, const Rect& rect) override;
   void DrawResourceBitmap(int resourceId, const Rect& rect, BitmapFit fit, bool alpha) override;
   void DrawPixels(const PixelImage& image, const Rect& rect) override;

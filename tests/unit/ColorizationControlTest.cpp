@@ -51,6 +51,25 @@ TEST_F(ColorizationControlTest, WritesIntensity70AndKeepsTheOtherFields) {
                                             "ColorizationWrite", "ColorizationRead"}));
 }
 
+TEST_F(ColorizationControlTest, TheLogLineShowsTheRecordReadBackAfterTheWrite) {
+  // A window manager that keeps the intensity within a range of its own: what it
+  // reports afterwards is not what was written, and the line tells what it reports.
+  desktop.beforeCall = [&](std::string_view operation) {
+    if (operation == "ColorizationRead" && !desktop.library.writes.empty()) {
+      desktop.library.record.Intensity = 50;
+    }
+  };
+  ColorizationControl control(desktop);
+  control.Load();
+  control.ApplyAeroColor(0x00336699, log);
+  ASSERT_EQ(desktop.library.writes.size(), 1u);
+  EXPECT_EQ(desktop.library.writes[0].Intensity, 70);
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0],
+            "Intensity 50 - Color 00996633 - Color Afterglow 55AABBCC - Color AfterglowBalance "
+            "10 - Color BlurBalance -3 - Color GlassReflectionIntensity 50");
+}
+
 TEST_F(ColorizationControlTest, LooksUpTheEntriesOnceInOrderAndReleasesOnDestruction) {
   {
     ColorizationControl control(desktop);

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "engine/ForegroundTracker.h"
 #include "engine/IconColorPicker.h"
+#include "engine/IconDrawSize.h"
 #include "platform/PlatformError.h"
 #include "platform/memory/MemoryDesktop.h"
 
@@ -157,6 +161,42 @@ TEST_F(ForegroundTrackerTest, RendersAtTheIconsOwnSizeOrTheStandardSize) {
   EXPECT_EQ(b3.Width(), 16);
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 16; ++x) ASSERT_EQ(b3.PixelColor(x, y), 0xFFFFFFu);
+}
+
+TEST_F(ForegroundTrackerTest, IconSizesFromOtherProgramsAreBoundedAndTakenByMagnitude) {
+  // A negative height is captured like the positive one, not reported as an error.
+  MemoryIcon upsideDown = MemoryIcon::Solid(16, 16, 0x0000FF);
+  upsideDown.negativeHeight = true;
+  const WindowHandle a = desktop.AddWindow(
+      MemoryWindow{u"Peer", desktop.AddIcon(std::move(upsideDown)), 0, {}, false});
+  BringToFrontAndTick(a);
+  EXPECT_EQ(display.swatchColor, 0x0000FFu);
+  EXPECT_EQ(display.log.size(), 1u);
+
+  // Larger than 256 x 256: scaled by the icon drawing to fit, proportions kept. Left
+  // half red, right half blue; drawn at its own size the bitmap would be all red.
+  MemoryIcon huge = MemoryIcon::Solid(1024, 512, 0x0000FF);
+  for (std::size_t row = 0; row < 512; ++row) {
+    std::fill_n(huge.pixels.begin() + static_cast<std::ptrdiff_t>(row * 1024 + 512), 512,
+                0xFF0000FFu);
+  }
+  RenderedIconBitmap bitmap;
+  desktop.calls.clear();
+  tracker.RenderIconToBitmap(desktop.AddIcon(std::move(huge)), bitmap);
+  EXPECT_EQ(bitmap.Width(), 256);
+  EXPECT_EQ(bitmap.Height(), 128);
+  EXPECT_EQ(bitmap.PixelColor(60, 64), 0x0000FFu);
+  EXPECT_EQ(bitmap.PixelColor(196, 64), 0xFF0000u);
+  EXPECT_EQ(desktop.calls.back(), "DrawIconScaledOnWhite");
+
+  // The bound itself is drawn at its own size.
+  RenderedIconBitmap atBound;
+  tracker.RenderIconToBitmap(desktop.AddIcon(MemoryIcon::Solid(256, 256, 0x00FF00)), atBound);
+  EXPECT_EQ(atBound.Width(), 256);
+  EXPECT_EQ(desktop.calls.back(), "DrawIconOnWhite");
+
+  // Even the most negative height neither overflows nor vanishes.
+  EXPECT_EQ(IconDrawSizeOf(IconSize{1, INT32_MIN}, 0), (IconDrawSize{{1, 256}, true}));
 }
 
 TEST_F(ForegroundTrackerTest, MonochromeIconsUseWhiteAndTheWindowTextColour) {

@@ -247,6 +247,28 @@ TEST_F(FormMainTest, TheCapturedIconIsDrawnAtItsOwnSizeCentredAndCroppedIn32By32
   EXPECT_EQ(f.Image_Icon.GetPicture().size, (Size{24, 24}));
 }
 
+TEST_F(FormMainTest, TheCapturedIconIsShownAtTheSizeItIsCapturedAt) {
+  TForm_Main& f = Create();
+  MemoryIcon upsideDown = MemoryIcon::Solid(16, 16, 0x0000FF);
+  upsideDown.negativeHeight = true;
+  BringWindowWithIcon(upsideDown);
+  backend.Advance(100);
+  RecordingCanvas small({0, 0, 600, 202});
+  PaintControlTree(f, small);
+  auto icons = small.Calls(CanvasCall::Op::DrawBorrowedIcon);
+  ASSERT_EQ(icons.size(), 1u);
+  EXPECT_EQ(icons[0].rect, (Rect{194 + 8, 70 + 8, 0, 0}));  // centred, at its own size
+
+  BringWindowWithIcon(MemoryIcon::Solid(600, 600, 0x00FF00));
+  backend.Advance(100);
+  RecordingCanvas huge({0, 0, 600, 202});
+  PaintControlTree(f, huge);
+  icons = huge.Calls(CanvasCall::Op::DrawBorrowedIcon);
+  ASSERT_EQ(icons.size(), 1u);
+  EXPECT_EQ(icons[0].rect, (Rect{194 - 112, 70 - 112, 256, 256}));  // scaled, centred
+  EXPECT_EQ(icons[0].clip, (Rect{194, 70, 32, 32}));
+}
+
 TEST_F(FormMainTest, EveryHundredMillisecondsTheTrackerWritesIntoTheRealControls) {
   TForm_Main& f = Create();
   // Mostly red with a blue centre: the mode on the label decides which one is taken.

@@ -46,7 +46,7 @@ TEST(RecordingCanvas, RecordsAbsoluteGeometryUnderTheCurrentOriginAndClip) {
   canvas.Save();
   canvas.Translate(25, 25);
   canvas.IntersectClip({0, 0, 30, 30});
-  canvas.DrawBorrowedIcon(7, {-8, -8}, {0, 0, 32, 32});
+  canvas.DrawBorrowedIcon(7, {-8, -8, 0, 0}, {0, 0, 32, 32});
   canvas.Restore();
   canvas.FrameRect({0, 0, 2, 2}, {0x00FF00, PenStyle::Dot});
   canvas.Restore();

@@ -133,15 +133,28 @@ std::optional<IconSize> MemoryDesktop::MeasureIcon(IconHandle icon) {
   if (i == nullptr || !i->measurable || i->kind == MemoryIcon::Kind::Monochrome) {
     return std::nullopt;
   }
-  return IconSize{i->width, i->height};
+  return IconSize{i->width, i->negativeHeight ? -i->height : i->height};
 }
 
 bool MemoryDesktop::DrawIconOnWhite(IconHandle icon, TColor textColor, RenderedIconBitmap& bitmap) {
+  return DrawIcon("DrawIconOnWhite", icon, textColor, bitmap, false);
+}
+
+bool MemoryDesktop::DrawIconScaledOnWhite(IconHandle icon, TColor textColor,
+                                          RenderedIconBitmap& bitmap) {
+  return DrawIcon("DrawIconScaledOnWhite", icon, textColor, bitmap, true);
+}
+
+bool MemoryDesktop::DrawIcon(std::string_view operation, IconHandle icon, TColor textColor,
+                             RenderedIconBitmap& bitmap, bool scaled) {
   if (failing.count("CreateSurface") != 0) throw PlatformError("Out of system resources");
-  const MemoryIcon* i = Enter("DrawIconOnWhite") ? nullptr : FindIcon(icon);
+  const MemoryIcon* i = Enter(operation) ? nullptr : FindIcon(icon);
   if (i == nullptr || !i->drawable) return false;
-  const std::int32_t w = std::min(i->width, bitmap.Width());
-  const std::int32_t h = std::min(i->height, bitmap.Height());
+  const std::int32_t w = scaled ? bitmap.Width() : std::min(i->width, bitmap.Width());
+  const std::int32_t h = scaled ? bitmap.Height() : std::min(i->height, bitmap.Height());
+  const auto source = [&](std::int32_t at, std::int32_t iconSide, std::int32_t bitmapSide) {
+    return scaled ? static_cast<std::int32_t>(std::int64_t{at} * iconSide / bitmapSide) : at;
+  };
   // A 32-bit image whose alpha channel is empty everywhere is drawn through its mask,
   // as the platform does; a missing mask counts as opaque.
   MemoryIcon::Kind kind = i->kind;
@@ -152,7 +165,8 @@ bool MemoryDesktop::DrawIconOnWhite(IconHandle icon, TColor textColor, RenderedI
   }
   for (std::int32_t y = 0; y < h; ++y) {
     for (std::int32_t x = 0; x < w; ++x) {
-      const auto k = static_cast<std::size_t>(y * i->width + x);
+      const auto k =
+          static_cast<std::size_t>(source(y, i->height, h) * i->width + source(x, i->width, w));
       const TColor below = bitmap.PixelColor(x, y);
       TColor out = below;
       switch (kind) {

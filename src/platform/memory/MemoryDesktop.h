@@ -33,7 +33,9 @@ struct MemoryIcon {
   // colour; where it is 1, 1 inverts what lies below.
   std::vector<std::uint8_t> xorMask;
   bool measurable = true;  // false: the handle cannot be measured
-  bool drawable = true;    // false: drawing fails and leaves the surface as it was
+  // Measuring reports the height negated, as a program's bitmap may carry it.
+  bool negativeHeight = false;
+  bool drawable = true;  // false: drawing fails and leaves the surface as it was
 
   static MemoryIcon Solid(std::int32_t width, std::int32_t height, TColor color,
                           std::uint8_t alpha = 0xFF);
@@ -173,6 +175,8 @@ class MemoryDesktop : public DesktopServices {
   int ReadClassName(WindowHandle window, char16_t* buffer, int capacity) override;
   std::optional<IconSize> MeasureIcon(IconHandle icon) override;
   bool DrawIconOnWhite(IconHandle icon, TColor textColor, RenderedIconBitmap& bitmap) override;
+  bool DrawIconScaledOnWhite(IconHandle icon, TColor textColor,
+                             RenderedIconBitmap& bitmap) override;
   int IconHeightMetric() override;
   TColor SystemColor(int index) override;
   ModuleHandle LoadColorizationLibrary() override;
@@ -270,6 +274,9 @@ class MemoryDesktop : public DesktopServices {
   bool Enter(std::string_view operation);
   const MemoryWindow* FindWindow(WindowHandle window) const;
   const MemoryIcon* FindIcon(IconHandle icon) const;
+  // Both icon drawings; scaled: the nearest icon pixel for each bitmap pixel.
+  bool DrawIcon(std::string_view operation, IconHandle icon, TColor textColor,
+                RenderedIconBitmap& bitmap, bool scaled);
 
   WindowHandle nextWindow_ = 0x00010010;
   IconHandle nextIcon_ = 0x00020000;

@@ -91,7 +91,11 @@ std::optional<IconSize> Win32Desktop::MeasureIcon(IconHandle icon) {
   return IconSize{bits.bmWidth, bits.bmHeight};
 }
 
-bool Win32Desktop::DrawIconOnWhite(IconHandle icon, TColor textColor, RenderedIconBitmap& bitmap) {
+namespace {
+
+// Draws the icon over the bitmap's pixels: at its own size, or scaled to the whole
+// bitmap.
+bool DrawOverBitmap(IconHandle icon, TColor textColor, RenderedIconBitmap& bitmap, bool scaled) {
   const std::int32_t width = bitmap.Width();
   const std::int32_t height = bitmap.Height();
   // No pixel to draw on: the surface cannot even be made, and nothing was drawn.
@@ -128,7 +132,12 @@ bool Win32Desktop::DrawIconOnWhite(IconHandle icon, TColor textColor, RenderedIc
   // (Wine's icon drawing sets black and white itself).
   SetBkColor(dc.get(), RGB(0xFF, 0xFF, 0xFF));
   SetTextColor(dc.get(), static_cast<COLORREF>(textColor & 0x00FFFFFFu));
-  const BOOL drawn = DrawIconEx(dc.get(), 0, 0, ToNative<HICON>(icon), 0, 0, 0, nullptr, DI_NORMAL);
+  // Scaling down keeps whole pixels of the icon: no colour the icon lacks appears, so
+  // the most used colour stays one of the icon's own.
+  SetStretchBltMode(dc.get(), COLORONCOLOR);
+  // Width and height 0: the icon's own size.
+  const BOOL drawn = DrawIconEx(dc.get(), 0, 0, ToNative<HICON>(icon), scaled ? width : 0,
+                                scaled ? height : 0, 0, nullptr, DI_NORMAL);
   GdiFlush();  // the DIB's memory is only up to date once GDI has finished with it
   if (!drawn) return false;
 
@@ -136,6 +145,17 @@ bool Win32Desktop::DrawIconOnWhite(IconHandle icon, TColor textColor, RenderedIc
     std::memcpy(bitmap.Row(y), dib + static_cast<std::size_t>(y) * stride, rowBytes);
   }
   return true;
+}
+
+}  // namespace
+
+bool Win32Desktop::DrawIconOnWhite(IconHandle icon, TColor textColor, RenderedIconBitmap& bitmap) {
+  return DrawOverBitmap(icon, textColor, bitmap, false);
+}
+
+bool Win32Desktop::DrawIconScaledOnWhite(IconHandle icon, TColor textColor,
+                                         RenderedIconBitmap& bitmap) {
+  return DrawOverBitmap(icon, textColor, bitmap, true);
 }
 
 int Win32Desktop::IconHeightMetric() {

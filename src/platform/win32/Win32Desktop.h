@@ -17,6 +17,8 @@ class Win32Desktop final : public DesktopServices {
   int ReadClassName(WindowHandle window, char16_t* buffer, int capacity) override;
   std::optional<IconSize> MeasureIcon(IconHandle icon) override;
   bool DrawIconOnWhite(IconHandle icon, TColor textColor, RenderedIconBitmap& bitmap) override;
+  bool DrawIconScaledOnWhite(IconHandle icon, TColor textColor,
+                             RenderedIconBitmap& bitmap) override;
   int IconHeightMetric() override;
   TColor SystemColor(int index) override;
   ModuleHandle LoadColorizationLibrary() override;

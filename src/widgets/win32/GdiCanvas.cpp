@@ -185,13 +185,15 @@ void GdiCanvas::WriteText(const Rect& rect, std::u16string_view text, const tint
   SetBkMode(dc_, previousMode);
 }
 
-void GdiCanvas::DrawBorrowedIcon(IconHandle icon, Point at, const Rect& clip) {
+void GdiCanvas::DrawBorrowedIcon(IconHandle icon, const Rect& rect, const Rect& clip) {
   if (icon == 0 || clip.Empty()) return;
   const SavedDCState state(dc_);
   IntersectClipRect(dc_, clip.left, clip.top, clip.Right(), clip.Bottom());
-  // Width and height 0 without DI_DEFAULTSIZE: the icon's own size.
-  DrawIconEx(dc_, at.x, at.y, reinterpret_cast<HICON>(static_cast<std::uintptr_t>(icon)), 0, 0, 0,
-             nullptr, DI_NORMAL);
+  // Width and height 0 without DI_DEFAULTSIZE: the icon's own size. Scaled down, whole
+  // pixels are kept, as when the icon is captured.
+  SetStretchBltMode(dc_, COLORONCOLOR);
+  DrawIconEx(dc_, rect.left, rect.top, reinterpret_cast<HICON>(static_cast<std::uintptr_t>(icon)),
+             rect.width, rect.height, 0, nullptr, DI_NORMAL);
 }
 
 void GdiCanvas::DrawResourceIcon(int resourceId, const Rect& rect) {

@@ -35,7 +35,7 @@ class GdiCanvas final : public Canvas {
   void DrawEllipse(const Rect& rect, std::optional<TColor> brush, const tintara::Pen& pen) override;
   void WriteText(const Rect& rect, std::u16string_view text, const tintara::Font& font,
                  TextAlign align) override;
-  void DrawBorrowedIcon(IconHandle icon, Point at, const Rect& clip) override;
+  void DrawBorrowedIcon(IconHandle icon, const Rect& rect, const Rect& clip) override;
   void DrawResourceIcon(int resourceId, const Rect& rect) override;
   void DrawResourceBitmap(int resourceId, const Rect& rect, BitmapFit fit, bool alpha) override;
   void DrawPixels(const PixelImage& image, const Rect& rect) override;

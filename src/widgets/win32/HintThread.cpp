@@ -1,10 +1,12 @@
 #include "widgets/win32/HintThread.h"
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <utility>
 
+#include "platform/PlatformError.h"
 #include "widgets/HintPresenter.h"
 #include "widgets/win32/HintWindow.h"
 #include "widgets/win32/TextConversion.h"
@@ -95,17 +97,33 @@ class WorkerStage final : public HintStage {
   std::optional<HintFrame> shown_;
 };
 
+// The wait until `due`, rounded up: a wait that ends early would only spin.
+std::uint32_t WholeMillisecondsUntil(Clock::time_point due, Clock::time_point now) {
+  const auto wait = std::chrono::ceil<std::chrono::milliseconds>(due - now).count();
+  return static_cast<std::uint32_t>(std::min<std::int64_t>(wait, INFINITE - 1));
+}
+
+KernelObject MakeWakeEvent() {
+  KernelObject event(CreateEventW(nullptr, FALSE, FALSE, nullptr));
+  if (!event) throw PlatformError("The hint thread could not be started");
+  return event;
+}
+
 }  // namespace
 
 HintThread::HintThread(HINSTANCE instance, ATOM windowClass, HFONT font)
-    : instance_(instance), windowClass_(windowClass), font_(font), worker_([this] { Run(); }) {}
+    : instance_(instance),
+      windowClass_(windowClass),
+      font_(font),
+      wake_(MakeWakeEvent()),
+      worker_([this] { Run(); }) {}
 
 HintThread::~HintThread() {
   {
     const std::lock_guard lock(mutex_);
     stopping_ = true;
   }
-  wake_.notify_one();
+  SetEvent(wake_.get());
   worker_.join();
 }
 
@@ -130,7 +148,7 @@ std::exception_ptr HintThread::Post(PointerEvent event) {
     events_.push_back(std::move(event));
     failed = std::exchange(failure_, nullptr);
   }
-  wake_.notify_one();
+  SetEvent(wake_.get());
   return failed;
 }
 
@@ -144,28 +162,43 @@ std::optional<HintWindowState> HintThread::CurrentWindow() const {
   return window_;
 }
 
+void HintThread::WaitForWork(std::uint32_t timeoutMs) {
+  const HANDLE wake = wake_.get();
+  // Input already seen but not yet taken counts too, so nothing waits in the queue
+  // while this thread sleeps.
+  MsgWaitForMultipleObjectsEx(1, &wake, timeoutMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    // A quit request is not this thread's to obey: it ends with its owner.
+    if (message.message == WM_QUIT) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
 void HintThread::Run() {
   WorkerStage stage(instance_, windowClass_, font_);
   // Declared after the stage, so it goes first and removes the window on this thread.
   HintPresenter presenter(stage);
-  std::unique_lock lock(mutex_);
-  const auto woken = [this] { return stopping_ || !events_.empty(); };
-  while (!stopping_) {
-    if (events_.empty()) {
+  for (;;) {
+    std::optional<PointerEvent> event;
+    {
+      const std::lock_guard lock(mutex_);
+      if (stopping_) return;
+      if (!events_.empty()) {
+        event = std::move(events_.front());
+        events_.pop_front();
+      }
+    }
+    if (!event) {
       const std::optional<Clock::time_point> due = stage.Due();
-      if (!due) {
-        wake_.wait(lock, woken);
+      const Clock::time_point now = Clock::now();
+      if (!due || *due > now) {
+        WaitForWork(due ? WholeMillisecondsUntil(*due, now) : INFINITE);
         continue;
       }
-      if (wake_.wait_until(lock, *due, woken)) continue;
-    }
-    std::optional<PointerEvent> event;
-    if (!events_.empty()) {
-      event = std::move(events_.front());
-      events_.pop_front();
     }
     // The window is made and faded without the lock, so posting never waits for GDI.
-    lock.unlock();
     std::exception_ptr failed;
     try {
       if (!event) {
@@ -178,7 +211,7 @@ void HintThread::Run() {
     } catch (...) {
       failed = std::current_exception();
     }
-    lock.lock();
+    const std::lock_guard lock(mutex_);
     if (failed) failure_ = failed;
     frame_ = presenter.CurrentFrame();
     window_ = stage.WindowState();

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <exception>
@@ -12,6 +11,7 @@
 #include <thread>
 
 #include "widgets/Backend.h"
+#include "widgets/win32/OwnedHandles.h"
 
 namespace tintara::win32 {
 
@@ -25,11 +25,13 @@ struct HintWindowState {
 // while the user-interface thread is busy, and never hold it up. The user-interface
 // thread only posts the pointer's comings and goings; the worker runs the hint
 // presenter on a clock of its own and creates, fades and destroys the hint window
-// itself, since a window belongs to the thread that made it.
+// itself, since a window belongs to the thread that made it. While it waits it also
+// answers whatever is sent to that window, so a sender (a broadcast of a settings
+// change, say) never waits for the hint's timing.
 class HintThread final : public HintDisplay {
  public:
   // The window class and the font (borrowed) must outlive the object. Starts the
-  // worker.
+  // worker; throws PlatformError when it cannot.
   HintThread(HINSTANCE instance, ATOM windowClass, HFONT font);
   // Removes the hint window at once and joins the worker.
   ~HintThread() override;
@@ -57,12 +59,16 @@ class HintThread final : public HintDisplay {
   // Returns the error the worker met since the last time, if any.
   std::exception_ptr Post(PointerEvent event);
   void Run();
+  // Waits until an event is posted, a message arrives or the time is up, then
+  // serves the messages that are there.
+  void WaitForWork(std::uint32_t timeoutMs);
 
   HINSTANCE instance_;
   ATOM windowClass_;
   HFONT font_;
   mutable std::mutex mutex_;
-  std::condition_variable wake_;
+  // Set whenever an event is posted or the worker is to stop.
+  KernelObject wake_;
   std::deque<PointerEvent> events_;
   bool stopping_ = false;
   std::exception_ptr failure_;

@@ -198,6 +198,16 @@ LRESULT Win32FormWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
       FocusActiveControl();
       return 0;
+    case WM_WINDOWPOSCHANGED: {
+      // The system moves the window by itself (a drag, a maximised show), and hints
+      // open at the form's position plus the pointer. A minimised window's parking
+      // place is no position.
+      RECT placed{};
+      if (!IsIconic(window_) && GetWindowRect(window_, &placed)) {
+        form_.WindowMoved({placed.left, placed.top});
+      }
+      break;  // the default still sends WM_MOVE and WM_SIZE
+    }
     case WM_CLOSE:
       // A close request from outside: no question, the form's close path runs.
       form_.Close();

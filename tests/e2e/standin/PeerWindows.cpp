@@ -1,5 +1,6 @@
 #include "PeerWindows.h"
 
+#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "PeerIcons.h"
 #include "PeerScript.h"
+#include "ProcessSample.h"
 #include "StandinEnvironment.h"
 #include "StandinHandles.h"
 
@@ -20,6 +22,23 @@ constexpr DWORD kDefaultPauseMs = 700;
 constexpr int kWindowWidth = 280;
 constexpr int kWindowHeight = 200;
 constexpr int kShownIconSize = 96;
+// Rounds: how long a change may take the program, and the quiet before a sample.
+constexpr DWORD kHandledTimeoutMs = 10000;
+constexpr DWORD kSettleMs = 250;
+constexpr DWORD kDefaultSampleEvery = 10;
+
+// What the program has done so far, as the peers in rounds see it.
+struct ProgramProgress {
+  std::atomic<unsigned> writes{0};
+  // Requests for ICON_SMALL2, the last icon lookup, to a window without icon from
+  // another thread.
+  std::atomic<unsigned> lastIconRequests{0};
+};
+
+ProgramProgress& Progress() {
+  static ProgramProgress progress;
+  return progress;
+}
 
 struct PeerWindow {
   PeerOrder order;
@@ -91,6 +110,9 @@ LRESULT CALLBACK PeerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         return 0;
       }
+      if (peer->order.kind == PeerKind::NoIcon && wParam == ICON_SMALL2 && InSendMessage()) {
+        ++Progress().lastIconRequests;
+      }
       if (peer->icon && AnswersKind(peer->order.source, wParam)) {
         return reinterpret_cast<LRESULT>(peer->icon.get());
       }
@@ -145,8 +167,10 @@ class PeerRun {
   PeerRun(HINSTANCE instance, std::wstring script)
       : instance_(instance),
         script_(std::move(script)),
-        delayMs_(EnvironmentMilliseconds(kPeerDelayVariable, kDefaultDelayMs)),
-        pauseMs_(EnvironmentMilliseconds(kPeerPauseVariable, kDefaultPauseMs)) {}
+        delayMs_(EnvironmentNumber(kPeerDelayVariable, kDefaultDelayMs)),
+        pauseMs_(EnvironmentNumber(kPeerPauseVariable, kDefaultPauseMs)),
+        rounds_(EnvironmentNumber(kPeerRoundsVariable, 0)),
+        sampleEvery_(EnvironmentNumber(kSampleEveryVariable, kDefaultSampleEvery)) {}
 
   [[noreturn]] void Run() {
     const PeerScript script = ParsePeerScript(script_);
@@ -154,6 +178,11 @@ class PeerRun {
       AppendLogLine("peer " + ToUtf8(item) + " rejected");
     }
     Sleep(delayMs_);
+    if (rounds_ > 0) {
+      RunRounds(script);
+      AppendLogLine("peers done");
+      PumpForever();
+    }
     for (const PeerOrder& order : script.peers) {
       windows_.push_back(std::make_unique<PeerWindow>(Prepare(order)));
       PeerWindow& peer = *windows_.back();
@@ -211,9 +240,73 @@ class PeerRun {
     }
     AppendLogLine(name + " window=" + HandleText(window));
     ShowWindow(window, SW_SHOWNORMAL);
-    SetForegroundWindow(window);
-    if (GetForegroundWindow() != window) AppendLogLine(name + " did not come to the front");
+    BringToFront(peer, window);
     return window;
+  }
+
+  static void BringToFront(const PeerWindow& peer, HWND window) {
+    SetForegroundWindow(window);
+    if (GetForegroundWindow() != window) {
+      AppendLogLine("peer " + ToUtf8(peer.order.name) + " did not come to the front");
+    }
+  }
+
+  // The same windows again and again, so that whatever the process gains over the
+  // rounds is the program's and not the peers'.
+  void RunRounds(const PeerScript& script) {
+    std::vector<HWND> opened;
+    unsigned changes = 0;
+    for (DWORD round = 1; round <= rounds_; ++round) {
+      for (std::size_t i = 0; i < script.peers.size(); ++i) {
+        const PeerOrder& order = script.peers[i];
+        if (round == 1) {
+          windows_.push_back(std::make_unique<PeerWindow>(Prepare(order)));
+          opened.push_back(nullptr);
+          // A hung window would stop the rounds for good.
+          if (order.kind == PeerKind::Stuck) {
+            AppendLogLine("peer " + ToUtf8(order.name) + " rejected");
+            continue;
+          }
+        }
+        if (order.kind == PeerKind::Stuck) continue;
+        PeerWindow& peer = *windows_[i];
+        const unsigned writes = Progress().writes;
+        const unsigned requests = Progress().lastIconRequests;
+        if (round == 1) {
+          opened[i] = OpenAndBringToFront(peer);
+        } else if (opened[i] != nullptr) {
+          BringToFront(peer, opened[i]);
+        }
+        if (opened[i] != nullptr) WaitUntilHandled(peer, writes, requests, round);
+        ++changes;
+        PumpFor(pauseMs_);
+      }
+      if (round == 1 || round == rounds_ || (sampleEvery_ > 0 && round % sampleEvery_ == 0)) {
+        PumpFor(kSettleMs);
+        AppendLogLine("sample round=" + std::to_string(round) +
+                      " changes=" + std::to_string(changes) + " " + DescribeProcessSample());
+      }
+    }
+  }
+
+  // Until the program has dealt with the window in front: written its colour or, for a
+  // window without icon, asked for its last icon kind. The peers' own messages are
+  // served meanwhile, the program's icon requests among them.
+  static void WaitUntilHandled(const PeerWindow& peer, unsigned writesBefore,
+                               unsigned requestsBefore, DWORD round) {
+    const ULONGLONG deadline = GetTickCount64() + kHandledTimeoutMs;
+    for (;;) {
+      const bool handled = peer.order.kind == PeerKind::NoIcon
+                               ? Progress().lastIconRequests != requestsBefore
+                               : Progress().writes != writesBefore;
+      if (handled) return;
+      if (GetTickCount64() >= deadline) {
+        AppendLogLine("peer " + ToUtf8(peer.order.name) + " was not handled in round " +
+                      std::to_string(round));
+        return;
+      }
+      PumpFor(5);
+    }
   }
 
   struct OwnThreadStart {
@@ -252,6 +345,8 @@ class PeerRun {
   std::wstring script_;
   DWORD delayMs_;
   DWORD pauseMs_;
+  DWORD rounds_;
+  DWORD sampleEvery_;
   std::vector<std::unique_ptr<PeerWindow>> windows_;
 };
 
@@ -261,6 +356,10 @@ DWORD WINAPI PeerThreadMain(void* parameter) {
 }
 
 }  // namespace
+
+void NoteColorizationWritten() {
+  ++Progress().writes;
+}
 
 void StartPeersFromEnvironment(HMODULE self) {
   std::wstring script = EnvironmentText(kPeersVariable);

@@ -15,7 +15,7 @@ std::wstring EnvironmentText(const wchar_t* name) {
   return value;
 }
 
-DWORD EnvironmentMilliseconds(const wchar_t* name, DWORD fallback) {
+DWORD EnvironmentNumber(const wchar_t* name, DWORD fallback) {
   const std::wstring text = EnvironmentText(name);
   if (text.empty()) return fallback;
   wchar_t* end = nullptr;

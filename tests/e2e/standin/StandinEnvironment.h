@@ -14,13 +14,16 @@ inline constexpr wchar_t kReadVariable[] = L"TINTARA_STANDIN_READ";
 inline constexpr wchar_t kPeersVariable[] = L"TINTARA_STANDIN_PEERS";
 inline constexpr wchar_t kPeerDelayVariable[] = L"TINTARA_STANDIN_PEER_DELAY_MS";
 inline constexpr wchar_t kPeerPauseVariable[] = L"TINTARA_STANDIN_PEER_PAUSE_MS";
+inline constexpr wchar_t kPeerRoundsVariable[] = L"TINTARA_STANDIN_PEER_ROUNDS";
+inline constexpr wchar_t kSampleEveryVariable[] = L"TINTARA_STANDIN_SAMPLE_EVERY";
 inline constexpr wchar_t kPlantedMarkerVariable[] = L"TINTARA_PLANTED_MARKER";
 
 // The variable's value; empty when it is not set.
 std::wstring EnvironmentText(const wchar_t* name);
 
-// A whole number from the environment, or fallback when unset or not a number.
-DWORD EnvironmentMilliseconds(const wchar_t* name, DWORD fallback);
+// A whole number (a count, milliseconds) from the environment, or fallback when unset
+// or not a number.
+DWORD EnvironmentNumber(const wchar_t* name, DWORD fallback);
 
 // Tests hand over Unix paths; Wine reaches the Unix root through drive Z:.
 std::wstring ToWindowsPath(std::wstring path);

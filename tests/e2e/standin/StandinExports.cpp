@@ -76,6 +76,9 @@ HRESULT WINAPI StandinSetColorizationParameters(const standin::ColorizationRecor
   standin::SaveRecord(*record);
   standin::AppendLogLine("write " + standin::DescribeRecord(*record) +
                          " Argument=" + std::to_string(argument));
+#ifndef TINTARA_STANDIN_PLANTED
+  standin::NoteColorizationWritten();
+#endif
   return S_OK;
 }
 

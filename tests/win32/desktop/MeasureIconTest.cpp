@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 #include "TestIcons.h"
 #include "engine/ColorizationControl.h"
 #include "engine/ForegroundTracker.h"
@@ -8,6 +12,7 @@
 namespace tintara {
 namespace {
 
+using test::MakeMaskedIcon;
 using test::MakeMonochromeIcon;
 using test::MakeSolidAlphaIcon;
 
@@ -55,6 +60,43 @@ TEST(Win32MeasureIcon, TheRenderedBitmapTakesTheIconSizeOrTheStandardOne) {
   tracker.RenderIconToBitmap(monochrome.handle(), standardBitmap);
   EXPECT_EQ(standardBitmap.Width(), standard);
   EXPECT_EQ(standardBitmap.Height(), standard);
+}
+
+TEST(Win32MeasureIcon, AnIconLargerThan256IsDrawnScaledDownByTheSystem) {
+  Win32Desktop desktop;
+  ColorizationControl colorization{desktop};
+  DisplayHolders display;
+  ForegroundTracker tracker{desktop, colorization, display};
+
+  // No alpha: the colour bitmap goes through the system's stretching. The left half
+  // has red and green columns in turn, the right half is blue. At its own size the
+  // 256 columns kept would hold no blue, and the capture would take 1024 x 512
+  // pixels twice over.
+  std::vector<std::uint32_t> rgb(1024 * 512);
+  for (std::size_t i = 0; i < rgb.size(); ++i) {
+    const std::size_t x = i % 1024;
+    rgb[i] = x >= 512 ? 0x0000FF : x % 2 == 0 ? 0xFF0000 : 0x00FF00;
+  }
+  const test::OwnedIcon huge =
+      MakeMaskedIcon(1024, 512, rgb, std::vector<std::uint8_t>(rgb.size(), 0));
+  ASSERT_EQ(desktop.MeasureIcon(huge.handle()), (IconSize{1024, 512}));
+  RenderedIconBitmap bitmap;
+  tracker.RenderIconToBitmap(huge.handle(), bitmap);
+  ASSERT_EQ(bitmap.Width(), 256);
+  ASSERT_EQ(bitmap.Height(), 128);
+  EXPECT_EQ(bitmap.PixelColor(136, 64), 0xFF0000u);
+  EXPECT_EQ(bitmap.PixelColor(255, 127), 0xFF0000u);
+  // Scaling keeps whole pixels: no colour the icon lacks (red and green merged into
+  // black), so the most used colour is always one of the icon's own.
+  int foreign = 0;
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    for (int x = 0; x < bitmap.Width(); ++x) {
+      const TColor c = bitmap.PixelColor(x, y);
+      const TColor expected[] = {x < 128 ? 0x0000FFu : 0xFF0000u, x < 128 ? 0x00FF00u : 0xFF0000u};
+      foreign += c != expected[0] && c != expected[1] ? 1 : 0;
+    }
+  }
+  EXPECT_EQ(foreign, 0);
 }
 
 }  // namespace

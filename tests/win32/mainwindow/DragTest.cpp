@@ -2,6 +2,8 @@
 // hands the pointer to the system's move loop, and the window follows the pointer.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "MainWindowHarness.h"
 #include "SyntheticInput.h"
 #include "TestWindows.h"
@@ -71,6 +73,26 @@ TEST(Win32MainWindowDrag, TheWindowBackgroundMovesTheWindow) {
   const POINT after = DragBy(harness, 450, 160, Button::Left, 35, -25);
   EXPECT_EQ(after.x, before.x + 35);
   EXPECT_EQ(after.y, before.y - 25);
+}
+
+TEST(Win32MainWindowDrag, AfterADragTheFormKnowsWhereItIsAndHintsOpenAtThePointer) {
+  MainWindowHarness harness;
+  harness.ShowAsAtStart();
+  const POINT after = DragBy(harness, 300, 30, Button::Left, 70, 45);
+  EXPECT_EQ(harness.Form().Left(), after.x);
+  EXPECT_EQ(harness.Form().Top(), after.y);
+
+  MovePointerTo(harness.OnScreen(300, 160));
+  PumpMessagesFor(100);
+  const POINT swatch = harness.OnScreen(481, 86);
+  MovePointerTo(swatch);
+  std::optional<win32::HintWindowState> hint;
+  ASSERT_TRUE(PumpMessagesUntil(
+      [&] { return (hint = harness.Backend().CurrentHintWindow()).has_value(); }, 3000));
+  RECT placed{};
+  GetWindowRect(hint->window, &placed);
+  EXPECT_EQ(placed.left, swatch.x);
+  EXPECT_EQ(placed.top, swatch.y);
 }
 
 TEST(Win32MainWindowDrag, APressOnTheTitleTextOrTheLogoDoesNotMoveTheWindow) {

@@ -113,6 +113,24 @@ TEST(Win32MainWindowHints, TheHintWindowBelongsToAThreadOtherThanTheUserInterfac
   EXPECT_EQ(GetWindowThreadProcessId(harness.Window(), nullptr), GetCurrentThreadId());
 }
 
+TEST(Win32MainWindowHints, TheHintThreadAnswersMessagesSentToTheHintWindow) {
+  MainWindowHarness harness;
+  harness.ShowAsAtStart();
+  HoverSwatch(harness);
+  ASSERT_TRUE(PumpMessagesUntil([&] { return HintIsOpaque(harness); }, 3000));
+  const HWND window = Hint(harness)->window;
+  // A broadcast such as a settings change reaches the hint window with a plain send
+  // from some other thread, whose sender waits until the hint's thread answers.
+  std::atomic<bool> answered{false};
+  BackgroundScript sender([&](const std::atomic<bool>&) {
+    DWORD_PTR result = 0;
+    answered = SendMessageTimeoutW(window, WM_SETTINGCHANGE, 0, 0, SMTO_NORMAL, 1000, &result) != 0;
+  });
+  ASSERT_TRUE(PumpMessagesUntil([&] { return sender.Finished(); }, 5000));
+  EXPECT_TRUE(answered) << "the send waited longer than a second";
+  EXPECT_TRUE(Hint(harness).has_value()) << "the hint stays while the pointer does";
+}
+
 TEST(Win32MainWindowHints, TheHintWaitsAndFadesWhileTheUserInterfaceThreadIsBusy) {
   MainWindowHarness harness;
   harness.ShowAsAtStart();
