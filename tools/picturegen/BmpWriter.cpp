@@ -1,5 +1,9 @@
 #include "BmpWriter.h"
 
+#include <map>
+#include <stdexcept>
+#include <tuple>
+
 #include "ByteWriter.h"
 #include "DibLayout.h"
 
@@ -55,6 +59,53 @@ std::vector<std::uint8_t> EncodeBmp24(const Image& image) {
   out.U32(0);
   out.U32(0);
   Pixels(out, image, 24);
+  return out.Take();
+}
+
+std::vector<std::uint8_t> EncodeBmp8(const Image& image) {
+  using Key = std::tuple<std::uint8_t, std::uint8_t, std::uint8_t>;
+  std::map<Key, std::uint8_t> indexOf;
+  std::vector<Key> table;
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      const Rgba& p = image.At(x, y);
+      const Key key{p.r, p.g, p.b};
+      if (indexOf.count(key) != 0) continue;
+      if (table.size() == 256) throw std::invalid_argument("more than 256 colours");
+      indexOf.emplace(key, static_cast<std::uint8_t>(table.size()));
+      table.push_back(key);
+    }
+  }
+  const std::uint32_t stride = DibStride(image.Width(), 8);
+  const std::uint32_t pixelBytes = stride * static_cast<std::uint32_t>(image.Height());
+  const auto colours = static_cast<std::uint32_t>(table.size());
+  const std::uint32_t offset = kBitmapFileHeaderSize + kBitmapInfoHeaderSize + 4 * colours;
+  ByteWriter out;
+  FileHeader(out, offset + pixelBytes, offset);
+  out.U32(kBitmapInfoHeaderSize);
+  out.I32(image.Width());
+  out.I32(image.Height());
+  out.U16(1);
+  out.U16(8);
+  out.U32(kBiRgb);
+  out.U32(pixelBytes);
+  out.I32(kPixelsPerMetre);
+  out.I32(kPixelsPerMetre);
+  out.U32(colours);
+  out.U32(0);
+  for (const auto& [r, g, b] : table) {
+    out.U8(b);
+    out.U8(g);
+    out.U8(r);
+    out.U8(0);
+  }
+  for (int y = image.Height() - 1; y >= 0; --y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      const Rgba& p = image.At(x, y);
+      out.U8(indexOf.at(Key{p.r, p.g, p.b}));
+    }
+    out.Zeros(stride - static_cast<std::uint32_t>(image.Width()));
+  }
   return out.Take();
 }
 

@@ -9,7 +9,7 @@ namespace tintara::picturegen {
 
 std::vector<PictureFile> BuildPictureFiles() {
   return {
-      {"tittlebar.bmp", EncodeBmp24(DrawTitleBar())},
+      {"tittlebar.bmp", EncodeBmp8(DrawTitleBar())},
       {"tile.bmp", EncodeBmp32(DrawTile())},
       {"logo.ico", EncodeIco(RenderIcon(FullIconFormats(), DrawLogo))},
       {"details.ico", EncodeIco(RenderIcon(TrueColorIconFormats(), DrawDetailsIcon))},

@@ -59,5 +59,17 @@ TEST(BmpWriterTest, ThirtyTwoBitsKeepStraightAlphaWithExplicitMasks) {
   EXPECT_EQ(file.image.At(0, 1), (Rgba{0, 0, 0, 0}));
 }
 
+TEST(BmpWriterTest, EightBitsKeepEveryColourExactlyOrRefuse) {
+  const auto file = ReadBmp(EncodeBmp8(ThreeByTwo()));
+  EXPECT_EQ(file.header.bitCount, 8);
+  EXPECT_EQ(file.header.clrUsed, 4u);  // the three colours and the untouched black
+  EXPECT_EQ(file.image.At(2, 0), (Rgba{40, 50, 60, 255}));
+  EXPECT_EQ(file.image.At(1, 1), (Rgba{70, 80, 90, 255}));
+  Image many(257, 1);
+  for (int x = 0; x < 257; ++x) many.At(x, 0) = {static_cast<std::uint8_t>(x), 0, 1, 255};
+  many.At(256, 0) = {0, 1, 0, 255};
+  EXPECT_THROW(EncodeBmp8(many), std::invalid_argument);
+}
+
 }  // namespace
 }  // namespace tintara::picturegen

@@ -214,8 +214,20 @@ BmpFile ReadBmp(const std::vector<std::uint8_t>& bytes) {
   file.pixelOffset = in.U32();
   file.header = ReadDibHeader(in);
   if (file.header.height <= 0) throw std::runtime_error("only bottom-up bitmaps are expected");
+  std::vector<Rgba> table;
+  if (file.header.bitCount <= 8) {
+    const std::uint32_t entries =
+        file.header.clrUsed != 0 ? file.header.clrUsed : 1u << file.header.bitCount;
+    for (std::uint32_t i = 0; i < entries; ++i) {
+      const auto b = static_cast<std::uint8_t>(in.U8());
+      const auto g = static_cast<std::uint8_t>(in.U8());
+      const auto r = static_cast<std::uint8_t>(in.U8());
+      in.U8();
+      table.push_back({r, g, b, 255});
+    }
+  }
   file.image = ReadPixels(bytes, file.pixelOffset, file.header.width, file.header.height,
-                          file.header.bitCount, {});
+                          file.header.bitCount, table);
   return file;
 }
 

@@ -162,7 +162,7 @@ TEST(PictureFilesTest, DetailsIconHoldsEverySizeInThirtyTwoBits) {
 TEST(PictureFilesTest, BitmapsDecodeToTheDrawings) {
   const auto& files = Files();
   const auto titleBar = ReadBmp(files.at("tittlebar.bmp"));
-  EXPECT_EQ(titleBar.header.bitCount, 24);
+  EXPECT_EQ(titleBar.header.bitCount, 8);
   const Image drawnTitleBar = DrawTitleBar();
   const auto tile = ReadBmp(files.at("tile.bmp"));
   EXPECT_EQ(tile.header.bitCount, 32);

@@ -171,11 +171,16 @@ TEST_F(ExeResourcesTest, PicturesLoadAsBitmapsOfTheirSizes) {
   ASSERT_EQ(GetObjectW(titleBar, sizeof(dib), &dib), static_cast<int>(sizeof(dib)));
   EXPECT_EQ(dib.dsBm.bmWidth, 650);
   EXPECT_EQ(dib.dsBm.bmHeight, 60);
-  EXPECT_EQ(dib.dsBm.bmBitsPixel, 24);
-  // Bottom-up: the last stored row is the top one, light blue 0xFFD9BF.
-  const auto* rows = static_cast<const BYTE*>(dib.dsBm.bmBits);
-  const BYTE* top = rows + static_cast<std::size_t>(59) * dib.dsBm.bmWidthBytes;
-  EXPECT_EQ(RGB(top[2], top[1], top[0]), static_cast<COLORREF>(0xFFD9BF));
+  EXPECT_EQ(dib.dsBm.bmBitsPixel, 8);
+  {
+    // The top row is light blue 0xFFD9BF, the bottom one white.
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, titleBar);
+    EXPECT_EQ(GetPixel(dc, 649, 0), static_cast<COLORREF>(0xFFD9BF));
+    EXPECT_EQ(GetPixel(dc, 0, 59), static_cast<COLORREF>(0xFFFFFF));
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+  }
   DeleteObject(titleBar);
 
   HANDLE tile = LoadImageW(module_, MAKEINTRESOURCEW(tintara::resources::kTileBitmap), IMAGE_BITMAP,
