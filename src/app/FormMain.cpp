@@ -1,5 +1,6 @@
 #include "app/FormMain.h"
 
+#include "app/FormDetails.h"
 #include "app/FormMainWindowShape.h"
 #include "app/startup/LaunchSwitch.h"
 #include "widgets/MessageBoxes.h"
@@ -104,12 +105,17 @@ void TForm_Main::Shape_ColorMouseDown(Control& /*sender*/, MouseButton /*button*
   const std::optional<TColor> chosen = ColorDialog.Execute();
   if (!chosen) return;
   // The desktop takes the colour first; the swatch follows.
-  colorization_.ApplyAeroColor(*chosen, LogLines());
+  colorization_.ApplyAeroColor(*chosen, Log());
   Shape_Color.SetBrush(*chosen);
 }
 
 void TForm_Main::Timer_AeroHandlerTimer(Timer& /*sender*/) {
   tracker_.Timer_AeroHandlerTimer();
+}
+
+void TForm_Main::Image_TittleClick(Control& /*sender*/) {
+  // Shown, or brought to the front when it is up already.
+  if (TForm_Details* details = details_.Details()) details->Show();
 }
 
 void TForm_Main::ShowIcon(IconHandle icon) {

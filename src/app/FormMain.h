@@ -1,8 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
+#include "app/DetailsRelay.h"
 #include "app/startup/AutostartEntry.h"
 #include "app/startup/ColorModeSettings.h"
 #include "engine/ColorizationControl.h"
@@ -19,13 +19,6 @@
 #include "widgets/Timer.h"
 
 namespace tintara {
-
-// What the tracker writes into the details window, held here until that window exists.
-struct DetailsHolders {
-  std::u16string handleCaption = u"Window Handle";
-  std::u16string classCaption = u"ClassName";
-  std::vector<std::string> log;
-};
 
 // The main window: a borderless 600 x 202 window with a painted title bar, showing the
 // icon of the window captured last, the colour taken from it, the colour mode and the
@@ -89,6 +82,8 @@ class TForm_Main : public Form, public TrackerDisplay {
   void Label_AboutMouseLeave(Control& sender);
   void Shape_ColorMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
   void Timer_AeroHandlerTimer(Timer& sender);
+  // Shows the details window, which nothing else opens.
+  void Image_TittleClick(Control& sender);
   // The start-up routine of FormCreate.
   void LoadStartupState();
 
@@ -96,11 +91,14 @@ class TForm_Main : public Form, public TrackerDisplay {
   std::u16string ColorModeCaption() const override { return Label_Color_Mode.Caption(); }
   void ShowIcon(IconHandle icon) override;
   void ShowSwatchColor(TColor color) override { Shape_Color.SetBrush(color); }
-  void SetHandleCaption(const std::u16string& text) override { details_.handleCaption = text; }
-  void SetClassCaption(const std::u16string& text) override { details_.classCaption = text; }
-  std::vector<std::string>& LogLines() override { return details_.log; }
+  void SetHandleCaption(const std::u16string& text) override { details_.SetHandleCaption(text); }
+  void SetClassCaption(const std::u16string& text) override { details_.SetClassCaption(text); }
+  ColorizationLog& Log() override { return details_; }
 
-  const DetailsHolders& Details() const { return details_; }
+  // The details window, made after this one, takes what was written so far and
+  // everything from now on; nullptr lets it go again.
+  void AttachDetails(TForm_Details* details) { details_.Attach(details); }
+  const DetailsRelay& Details() const { return details_; }
   ForegroundTracker& Tracker() { return tracker_; }
 
   // WS_POPUP alone, and a drop shadow from the window class.
@@ -115,7 +113,7 @@ class TForm_Main : public Form, public TrackerDisplay {
   ColorModeSettings settings_;
   AutostartEntry autostart_;
   ForegroundTracker tracker_;
-  DetailsHolders details_;
+  DetailsRelay details_;
 };
 
 }  // namespace tintara

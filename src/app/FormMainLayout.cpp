@@ -182,6 +182,8 @@ void TForm_Main::BindEvents() {
   Label_Color.OnMouseDown = pickColor;
   Timer_AeroHandler.OnTimer = [this](Timer& sender) { Timer_AeroHandlerTimer(sender); };
   Exittheprogram1.OnClick = [this](MenuItem&) { Label_CloseClick(*this); };
+  // The logo has no action of its own in the title bar; it opens the details window.
+  Image_Tittle.OnClick = [this](Control& sender) { Image_TittleClick(sender); };
   // Label_Color_Mode's click belongs to the colour-mode settings and the check box's to
   // the autostart entry: both bound themselves when they were made.
   //

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/ErrorReport.h"
+#include "app/FormDetails.h"
 #include "app/FormMain.h"
 #include "engine/ApplicationTitle.h"
 #include "engine/ColorizationControl.h"
@@ -54,6 +55,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     backend.AttachApplication(application);
     // Its creation runs FormCreate and the start-up, which may choose a hidden start.
     tintara::TForm_Main Form_Main(application, colorization);
+    // Second, hidden: it takes over what the tracker has written meanwhile, and lets go
+    // before it goes.
+    tintara::TForm_Details Form_Details(application);
+    struct Attachment {
+      tintara::TForm_Main& main;
+      ~Attachment() { main.AttachDetails(nullptr); }
+    } attachment{Form_Main};
+    Form_Main.AttachDetails(&Form_Details);
     return backend.RunMessageLoop(application);
   } catch (const std::exception& error) {
     tintara::app::ShowGeneralErrorReport(nullptr, applicationTitle, error);

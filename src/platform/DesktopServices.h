@@ -154,6 +154,9 @@ class DesktopServices {
   virtual bool RestoreWindow(WindowHandle window) = 0;
   // The bounding rectangle of all monitors (the virtual screen).
   virtual Rect DesktopBounds() = 0;
+  // Where the window is on the screen and its size (GetWindowRect); empty when it is
+  // gone.
+  virtual Rect WindowBounds(WindowHandle window) = 0;
 
   // --- message boxes -------------------------------------------------------------
 

@@ -25,6 +25,7 @@ struct CreateParams {
   std::uint32_t exStyle = 0;     // extended style bits
   std::uint32_t classStyle = 0;  // window class style bits
   Rect bounds;                   // screen position and client size
+  WindowHandle owner = 0;        // the window that owns this one; 0: none
   // Layered window drawn at this constant opacity (0..255); none: an ordinary window.
   std::optional<std::uint8_t> opacity;
 };

@@ -244,6 +244,7 @@ class MemoryDesktop : public DesktopServices {
                                  std::int64_t lParam) override;
   bool RestoreWindow(WindowHandle window) override;
   Rect DesktopBounds() override;
+  Rect WindowBounds(WindowHandle window) override;
 
   std::u16string ReadProfileValue(std::u16string_view file, std::u16string_view section,
                                   std::u16string_view key, std::u16string_view defaultValue,

@@ -179,4 +179,10 @@ Rect MemoryDesktop::DesktopBounds() {
   return desktopBounds;
 }
 
+Rect MemoryDesktop::WindowBounds(WindowHandle window) {
+  Enter("WindowBounds");
+  const auto it = placements.find(window);
+  return it == placements.end() ? Rect{} : it->second.bounds;
+}
+
 }  // namespace tintara

@@ -61,6 +61,7 @@ class Win32Desktop final : public DesktopServices {
                                  std::int64_t lParam) override;
   bool RestoreWindow(WindowHandle window) override;
   Rect DesktopBounds() override;
+  Rect WindowBounds(WindowHandle window) override;
 
   // How long one WM_GETICON request may wait for the window's thread.
   static constexpr unsigned kIconRequestTimeoutMs = 200;

@@ -57,4 +57,10 @@ Rect Win32Desktop::DesktopBounds() {
           GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+Rect Win32Desktop::WindowBounds(WindowHandle window) {
+  RECT r{};
+  if (!GetWindowRect(ToNative<HWND>(window), &r)) return {};
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
 }  // namespace tintara

@@ -12,9 +12,9 @@ namespace {
 
 std::wstring MemoText(const Memo& memo, std::size_t from) {
   std::wstring text;
-  for (std::size_t i = from; i < memo.Lines().size(); ++i) {
+  for (std::size_t i = from; i < memo.Lines().Count(); ++i) {
     if (i > 0) text += L"\r\n";
-    text += Wide(memo.Lines()[i]);
+    text += Wide(memo.Lines().Line(i));
   }
   return text;
 }
@@ -134,7 +134,7 @@ void NativeChildren::SyncCheckBox(Control& control, Child& child) {
 
 void NativeChildren::SyncMemo(Control& control, Child& child) {
   const auto& memo = static_cast<const Memo&>(control);
-  const std::size_t lines = memo.Lines().size();
+  const std::size_t lines = memo.Lines().Count();
   if (lines < child.linesShown || child.linesShown == 0) {
     // Cleared, or never filled: the whole text anew.
     SetWindowTextW(child.window, MemoText(memo, 0).c_str());
