@@ -69,7 +69,7 @@ Win32FormWindow::Win32FormWindow(Form& form, const CreateParams& params,
   if (window_ == nullptr) throw PlatformError("The window could not be created");
   if (params.opacity) SetLayeredWindowAttributes(window_, 0, *params.opacity, LWA_ALPHA);
   try {
-    natives_ = std::make_unique<NativeChildren>(window_, resources_);
+    natives_ = std::make_unique<NativeChildren>(window_, resources_, classes);
     natives_->CreateAll(form_);
   } catch (...) {
     // No destructor runs for a half-made object: the window, which points at it, goes
