@@ -2,6 +2,7 @@
 
 #include "app/FormDetails.h"
 #include "app/FormMainWindowShape.h"
+#include "app/IconExport.h"
 #include "app/startup/LaunchSwitch.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/WindowStyles.h"
@@ -116,6 +117,21 @@ void TForm_Main::Timer_AeroHandlerTimer(Timer& /*sender*/) {
 void TForm_Main::Image_TittleClick(Control& /*sender*/) {
   // Shown, or brought to the front when it is up already.
   if (TForm_Details* details = details_.Details()) details->Show();
+}
+
+void TForm_Main::Image_IconClick(Control& /*sender*/) {
+  // From the click until the save has ended the poll stands still, so the icon cannot
+  // change and the dialog is never captured; it runs again whatever the outcome, before
+  // a failure is reported.
+  struct PollPause {
+    Timer& timer;
+    ~PollPause() { timer.SetEnabled(true); }
+  } pause{Timer_AeroHandler};
+  Timer_AeroHandler.SetEnabled(false);
+  const std::optional<std::u16string> chosen = SaveDialog.Execute();
+  if (!chosen) return;
+  // Always appended: "logo.ico" typed in the dialog is saved as "logo.ico.ico".
+  SaveCapturedIcon(Desktop(), Image_Icon, *chosen + u".ico");
 }
 
 void TForm_Main::ShowIcon(IconHandle icon) {

@@ -84,6 +84,8 @@ class TForm_Main : public Form, public TrackerDisplay {
   void Timer_AeroHandlerTimer(Timer& sender);
   // Shows the details window, which nothing else opens.
   void Image_TittleClick(Control& sender);
+  // Saves the captured icon as an icon file, with the poll stopped meanwhile.
+  void Image_IconClick(Control& sender);
   // The start-up routine of FormCreate.
   void LoadStartupState();
 

@@ -184,13 +184,16 @@ void TForm_Main::BindEvents() {
   Exittheprogram1.OnClick = [this](MenuItem&) { Label_CloseClick(*this); };
   // The logo has no action of its own in the title bar; it opens the details window.
   Image_Tittle.OnClick = [this](Control& sender) { Image_TittleClick(sender); };
+  const NotifyEvent saveIcon = [this](Control& sender) { Image_IconClick(sender); };
+  Image_Icon.OnClick = saveIcon;
+  Label_Icon.OnClick = saveIcon;
   // Label_Color_Mode's click belongs to the colour-mode settings and the check box's to
   // the autostart entry: both bound themselves when they were made.
   //
   // Not bound yet, as the windows and services they act on come with later work: the
   // minimise-to-tray of "_" and the menu's "show program interface..." (they need the
   // notification-area icon realised, or the hidden window could not be brought back),
-  // the About window of "?", and the icon export of Image_Icon and Label_Icon.
+  // and the About window of "?".
 }
 
 }  // namespace tintara
