@@ -8,6 +8,7 @@
 
 #include "PeerIcons.h"
 #include "PeerScript.h"
+#include "ProgramDriver.h"
 #include "StandinEnvironment.h"
 #include "StandinHandles.h"
 
@@ -165,6 +166,14 @@ class PeerRun {
       PumpFor(pauseMs_);
     }
     AppendLogLine("peers done");
+    DriveProgramFromEnvironment(
+        [this](const std::wstring& item) {
+          for (const PeerOrder& order : ParsePeerScript(item).peers) {
+            windows_.push_back(std::make_unique<PeerWindow>(Prepare(order)));
+            OpenAndBringToFront(*windows_.back());
+          }
+        },
+        PumpFor);
     PumpForever();
   }
 
