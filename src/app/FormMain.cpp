@@ -1,5 +1,7 @@
 #include "app/FormMain.h"
 
+#include <exception>
+
 #include "app/FormDetails.h"
 #include "app/FormMainWindowShape.h"
 #include "app/IconExport.h"
@@ -121,17 +123,19 @@ void TForm_Main::Image_TittleClick(Control& /*sender*/) {
 
 void TForm_Main::Image_IconClick(Control& /*sender*/) {
   // From the click until the save has ended the poll stands still, so the icon cannot
-  // change and the dialog is never captured; it runs again whatever the outcome, before
-  // a failure is reported.
-  struct PollPause {
-    Timer& timer;
-    ~PollPause() { timer.SetEnabled(true); }
-  } pause{Timer_AeroHandler};
+  // change and the dialog is never captured. It runs again whatever the outcome, before
+  // a failure goes on to the general error report.
   Timer_AeroHandler.SetEnabled(false);
-  const std::optional<std::u16string> chosen = SaveDialog.Execute();
-  if (!chosen) return;
-  // Always appended: "logo.ico" typed in the dialog is saved as "logo.ico.ico".
-  SaveCapturedIcon(Desktop(), Image_Icon, *chosen + u".ico");
+  std::exception_ptr failure;
+  try {
+    const std::optional<std::u16string> chosen = SaveDialog.Execute();
+    // Always appended: "logo.ico" typed in the dialog is saved as "logo.ico.ico".
+    if (chosen) SaveCapturedIcon(Desktop(), Image_Icon, *chosen + u".ico");
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  Timer_AeroHandler.SetEnabled(true);
+  if (failure) std::rethrow_exception(failure);
 }
 
 void TForm_Main::ShowIcon(IconHandle icon) {
