@@ -1,6 +1,10 @@
 #include "app/FormMain.h"
 
+#include <exception>
+
+#include "app/FormDetails.h"
 #include "app/FormMainWindowShape.h"
+#include "app/IconExport.h"
 #include "app/startup/LaunchSwitch.h"
 #include "engine/IconDrawSize.h"
 #include "widgets/MessageBoxes.h"
@@ -136,12 +140,34 @@ void TForm_Main::Shape_ColorMouseDown(Control& /*sender*/, MouseButton /*button*
   const std::optional<TColor> chosen = ColorDialog.Execute();
   if (!chosen) return;
   // The desktop takes the colour first; the swatch follows.
-  colorization_.ApplyAeroColor(*chosen, LogLines());
+  colorization_.ApplyAeroColor(*chosen, Log());
   Shape_Color.SetBrush(*chosen);
 }
 
 void TForm_Main::Timer_AeroHandlerTimer(Timer& /*sender*/) {
   tracker_.Timer_AeroHandlerTimer();
+}
+
+void TForm_Main::Image_TittleClick(Control& /*sender*/) {
+  // Shown, or brought to the front when it is up already.
+  if (TForm_Details* details = details_.Details()) details->Show();
+}
+
+void TForm_Main::Image_IconClick(Control& /*sender*/) {
+  // From the click until the save has ended the poll stands still, so the icon cannot
+  // change and the dialog is never captured. It runs again whatever the outcome, before
+  // a failure goes on to the general error report.
+  Timer_AeroHandler.SetEnabled(false);
+  std::exception_ptr failure;
+  try {
+    const std::optional<std::u16string> chosen = SaveDialog.Execute();
+    // Always appended: "logo.ico" typed in the dialog is saved as "logo.ico.ico".
+    if (chosen) SaveCapturedIcon(Desktop(), Image_Icon, *chosen + u".ico");
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  Timer_AeroHandler.SetEnabled(true);
+  if (failure) std::rethrow_exception(failure);
 }
 
 void TForm_Main::ShowIcon(IconHandle icon) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
+#include "app/DetailsRelay.h"
 #include "app/startup/AutostartEntry.h"
 #include "app/startup/ColorModeSettings.h"
 #include "engine/ColorizationControl.h"
@@ -20,13 +20,6 @@
 #include "widgets/TrayIcon.h"
 
 namespace tintara {
-
-// What the tracker writes into the details window, held here until that window exists.
-struct DetailsHolders {
-  std::u16string handleCaption = u"Window Handle";
-  std::u16string classCaption = u"ClassName";
-  std::vector<std::string> log;
-};
 
 // The main window: a borderless 600 x 202 window with a painted title bar, showing the
 // icon of the window captured last, the colour taken from it, the colour mode and the
@@ -96,6 +89,10 @@ class TForm_Main : public Form, public TrackerDisplay {
   void Label_AboutMouseLeave(Control& sender);
   void Shape_ColorMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
   void Timer_AeroHandlerTimer(Timer& sender);
+  // Shows the details window, which nothing else opens.
+  void Image_TittleClick(Control& sender);
+  // Saves the captured icon as an icon file, with the poll stopped meanwhile.
+  void Image_IconClick(Control& sender);
   // The start-up routine of FormCreate.
   void LoadStartupState();
 
@@ -103,12 +100,15 @@ class TForm_Main : public Form, public TrackerDisplay {
   std::u16string ColorModeCaption() const override { return Label_Color_Mode.Caption(); }
   void ShowIcon(IconHandle icon) override;
   void ShowSwatchColor(TColor color) override { Shape_Color.SetBrush(color); }
-  void SetHandleCaption(const std::u16string& text) override { details_.handleCaption = text; }
-  void SetClassCaption(const std::u16string& text) override { details_.classCaption = text; }
-  std::vector<std::string>& LogLines() override { return details_.log; }
+  void SetHandleCaption(const std::u16string& text) override { details_.SetHandleCaption(text); }
+  void SetClassCaption(const std::u16string& text) override { details_.SetClassCaption(text); }
+  ColorizationLog& Log() override { return details_; }
 
-  const DetailsHolders& Details() const { return details_; }
-  // The About window "?" shows; it is made after this window.
+  // The details window, made after this one, takes what was written so far and
+  // everything from now on; nullptr lets it go again.
+  void AttachDetails(TForm_Details* details) { details_.Attach(details); }
+  const DetailsRelay& Details() const { return details_; }
+  // The About window "?" shows; it is made after the details window.
   void SetAboutWindow(Form* about) { aboutWindow_ = about; }
   ForegroundTracker& Tracker() { return tracker_; }
 
@@ -124,7 +124,7 @@ class TForm_Main : public Form, public TrackerDisplay {
   ColorModeSettings settings_;
   AutostartEntry autostart_;
   ForegroundTracker tracker_;
-  DetailsHolders details_;
+  DetailsRelay details_;
   Form* aboutWindow_ = nullptr;
 };
 

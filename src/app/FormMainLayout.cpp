@@ -173,11 +173,13 @@ void TForm_Main::BindEvents() {
   };
   Exittheprogram1.OnClick = [this](MenuItem& sender) { Exittheprogram1Click(sender); };
   OnEndSession = [this](Control& sender) { FormEndSession(sender); };
+  // The logo has no action of its own in the title bar; it opens the details window.
+  Image_Tittle.OnClick = [this](Control& sender) { Image_TittleClick(sender); };
+  const NotifyEvent saveIcon = [this](Control& sender) { Image_IconClick(sender); };
+  Image_Icon.OnClick = saveIcon;
+  Label_Icon.OnClick = saveIcon;
   // Label_Color_Mode's click belongs to the colour-mode settings and the check box's to
   // the autostart entry: both bound themselves when they were made.
-  //
-  // Not bound yet, as the window it acts on comes with later work: the icon export of
-  // Image_Icon and Label_Icon.
 }
 
 }  // namespace tintara

@@ -41,7 +41,7 @@ bool ColorizationControl::IsCompositionEnabled() {
   return enabled != 0;
 }
 
-void ColorizationControl::ApplyAeroColor(TColor color, std::vector<std::string>& log) {
+void ColorizationControl::ApplyAeroColor(TColor color, ColorizationLog& log) {
   if (!IsCompositionEnabled() || readEntry_ == 0 || writeEntry_ == 0) return;
   ColorizationParams params{};
   // Writing back a record the window manager did not fill would wipe the user's
@@ -51,7 +51,7 @@ void ColorizationControl::ApplyAeroColor(TColor color, std::vector<std::string>&
   params.Color = ToDwmColor(color);
   desktop_.CallColorizationWrite(writeEntry_, params, 0);
   desktop_.CallColorizationRead(readEntry_, params);
-  log.push_back(FormatColorizationLogLine(params));
+  log.AppendLine(FormatColorizationLogLine(params));
 }
 
 }  // namespace tintara

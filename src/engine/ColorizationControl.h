@@ -1,8 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
+#include "engine/ColorizationLog.h"
 #include "platform/DesktopServices.h"
 
 namespace tintara {
@@ -36,7 +36,7 @@ class ColorizationControl {
   // Writes the colour with intensity 70, keeping the other fields as read, and
   // appends one line with what is in force afterwards. Does nothing at all when
   // composition is off, an entry is missing, or the current record cannot be read.
-  void ApplyAeroColor(TColor color, std::vector<std::string>& log);
+  void ApplyAeroColor(TColor color, ColorizationLog& log);
 
   ModuleHandle LibraryHandle() const { return DwmLibraryHandle; }
 

@@ -35,7 +35,7 @@ void ForegroundTracker::ProcessForegroundWindow(WindowHandle window) {
   const std::u16string mode = display_.ColorModeCaption();
   const TColor color = PickIconColor(bitmap, mode);
   display_.ShowSwatchColor(color);
-  colorization_.ApplyAeroColor(color, display_.LogLines());
+  colorization_.ApplyAeroColor(color, display_.Log());
 }
 
 IconHandle ForegroundTracker::GetWindowIconHandle(WindowHandle window) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
+#include "engine/ColorizationLog.h"
 #include "platform/Types.h"
 
 namespace tintara {
@@ -17,7 +17,8 @@ class TrackerDisplay {
   virtual void ShowSwatchColor(TColor color) = 0;
   virtual void SetHandleCaption(const std::u16string& text) = 0;
   virtual void SetClassCaption(const std::u16string& text) = 0;
-  virtual std::vector<std::string>& LogLines() = 0;
+  // The details window's log, which the colorization control appends to.
+  virtual ColorizationLog& Log() = 0;
 };
 
 // Plain holders for everything the tracker shows, for use before (or without) windows.
@@ -28,14 +29,14 @@ class DisplayHolders : public TrackerDisplay {
   TColor swatchColor = 0xFFFFFF;
   std::u16string handleCaption;
   std::u16string classCaption;
-  std::vector<std::string> log;
+  LogLines log;
 
   std::u16string ColorModeCaption() const override { return colorMode; }
   void ShowIcon(IconHandle icon) override { shownIcon = icon; }
   void ShowSwatchColor(TColor color) override { swatchColor = color; }
   void SetHandleCaption(const std::u16string& text) override { handleCaption = text; }
   void SetClassCaption(const std::u16string& text) override { classCaption = text; }
-  std::vector<std::string>& LogLines() override { return log; }
+  ColorizationLog& Log() override { return log; }
 };
 
 }  // namespace tintara

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/Geometry.h"
+#include "platform/IconImage.h"
 #include "platform/RenderedIconBitmap.h"
 #include "platform/SettingsServiceTypes.h"
 #include "platform/Types.h"
@@ -32,6 +33,24 @@ using RegionHandle = std::uint64_t;
 // WM_SYSCOMMAND with the move command combined with the caption hit code: the window
 // follows the pointer until the button is released.
 inline constexpr std::uint32_t kSysCommandDragMove = 0xF012;
+
+// A file opened for writing; 0 means none.
+using FileHandle = std::uint64_t;
+
+// A new file, or why there is none.
+struct NewFile {
+  FileHandle handle = 0;
+  // The name was taken already; nothing was created.
+  bool nameTaken = false;
+  // The platform's own text for the failure, as it words it.
+  std::u16string errorText;
+};
+
+// Whether a file operation succeeded, and the platform's own text when it did not.
+struct FileOutcome {
+  bool ok = true;
+  std::u16string errorText;
+};
 
 // System colour indices the logic asks for.
 inline constexpr int kColorWindowText = 8;  // COLOR_WINDOWTEXT
@@ -161,6 +180,33 @@ class DesktopServices {
   virtual Rect DesktopBounds() = 0;
   // GetSystemMetrics(SM_CXSCREEN): the width of the primary screen.
   virtual std::int32_t PrimaryScreenWidth() = 0;
+  // Where the window is on the screen and its size (GetWindowRect); empty when it is
+  // gone.
+  virtual Rect WindowBounds(WindowHandle window) = 0;
+
+  // --- the icon export: an icon's image and files (Win32DesktopFiles.cpp) ------------
+
+  // The icon's colour image at its own depth with its colour table, the section header
+  // it may carry, and its mask, as plain data (GetIconInfo, GetObjectW, GetDIBits on a
+  // memory DC; both bitmaps released). Nothing when the icon has no colour image (a
+  // monochrome icon) or cannot be read (its owner has destroyed it).
+  virtual std::optional<IconImage> ReadIconImage(IconHandle icon) = 0;
+  // GetFullPathNameW: the name expanded to a full path; the name itself when it cannot
+  // be expanded.
+  virtual std::u16string FullPathName(std::u16string_view path) = 0;
+  // Creates a file of that name for exclusive writing, never replacing one.
+  virtual NewFile CreateNewFile(std::u16string_view path) = 0;
+  // Writes the bytes at the end of the file; how many were written.
+  virtual std::size_t WriteFileBytes(FileHandle file, const std::uint8_t* data,
+                                     std::size_t size) = 0;
+  // Puts what was written on the disk and closes the file; false when either fails.
+  virtual bool CloseWrittenFile(FileHandle file) = 0;
+  // Closes a file that is given up, without waiting for the disk.
+  virtual void AbandonFile(FileHandle file) = 0;
+  // Moves a closed file to another name in the same folder, replacing a file of that
+  // name as one step (MoveFileExW, replacing, written through).
+  virtual FileOutcome MoveFileReplacing(std::u16string_view from, std::u16string_view to) = 0;
+  virtual bool RemoveFile(std::u16string_view path) = 0;
 
   // --- message boxes -------------------------------------------------------------
 

@@ -1,5 +1,7 @@
 #include "widgets/Form.h"
 
+#include <optional>
+
 #include "widgets/Canvas.h"
 #include "widgets/WindowStyles.h"
 
@@ -8,6 +10,14 @@ namespace tintara {
 Point CenteredOnDesktop(Size size, const Rect& desktop) {
   Point p{desktop.left + desktop.width / 2 - size.width / 2,
           desktop.top + desktop.height / 2 - size.height / 2};
+  if (p.x < desktop.left) p.x = desktop.left;
+  if (p.y < desktop.top) p.y = desktop.top;
+  return p;
+}
+
+Point CenteredOver(Size size, const Rect& over, const Rect& desktop) {
+  // Integer division truncates toward zero, also for a window wider than `over`.
+  Point p{over.left + (over.width - size.width) / 2, over.top + (over.height - size.height) / 2};
   if (p.x < desktop.left) p.x = desktop.left;
   if (p.y < desktop.top) p.y = desktop.top;
   return p;
@@ -85,9 +95,18 @@ void Form::Show(WindowShowState state) {
   if (OnShow) OnShow(*this);
   if (!shown_) {
     shown_ = true;
+    std::optional<Point> p;
+    const Form* main = application_.MainForm();
     if (position_ == FormPosition::DesktopCenter) {
-      const Point p = CenteredOnDesktop(Bounds().Extent(), Desktop().DesktopBounds());
-      SetBounds({p.x, p.y, Width(), Height()});
+      p = CenteredOnDesktop(Bounds().Extent(), Desktop().DesktopBounds());
+    } else if (position_ == FormPosition::MainFormCenter && main != nullptr && main != this &&
+               main->HandleAllocated()) {
+      // Where the main form is now: the user may have dragged it.
+      p = CenteredOver(Bounds().Extent(), Desktop().WindowBounds(main->Handle()),
+                       Desktop().DesktopBounds());
+    }
+    if (p) {
+      SetBounds({p->x, p->y, Width(), Height()});
       if (window_) window_->Move(Bounds());
     }
   }

@@ -12,14 +12,20 @@ namespace tintara {
 
 // Where a form appears the first time it is shown.
 enum class FormPosition {
-  Designed,       // at its bounds as laid out
-  DesktopCenter,  // centred on the bounding rectangle of all monitors
+  Designed,        // at its bounds as laid out
+  DesktopCenter,   // centred on the bounding rectangle of all monitors
+  MainFormCenter,  // centred over the application's main form where it is then
 };
 
 // The first-show position of a window of `size` centred on `desktop`: desktop left +
 // desktop width div 2 - width div 2 (and the same vertically), never left of or above
 // the desktop's own edges.
 Point CenteredOnDesktop(Size size, const Rect& desktop);
+
+// The first-show position of a window of `size` centred over the window `over`: its
+// left + (its width - width) div 2 (and the same vertically), never left of or above the
+// desktop's own edges.
+Point CenteredOver(Size size, const Rect& over, const Rect& desktop);
 
 enum class CloseAction { None, Hide };
 using CloseEvent = std::function<void(Control& sender, CloseAction& action)>;

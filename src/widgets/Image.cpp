@@ -10,6 +10,7 @@ Point CenteredOrigin(Size area, Size picture) {
 }
 
 void Image::SetPicture(const Picture& picture) {
+  saved_.reset();
   if (picture == picture_) return;
   picture_ = picture;
   Invalidate();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <vector>
+
 #include "widgets/Control.h"
 #include "widgets/Picture.h"
 
@@ -23,7 +27,12 @@ class Image : public Control {
   ControlKind Kind() const override { return ControlKind::Image; }
 
   const Picture& GetPicture() const { return picture_; }
+  // A new picture, even one of the same icon, drops the saved file image.
   void SetPicture(const Picture& picture);
+  // The file image made from the picture when it was first saved, kept so that saving
+  // it again writes the same bytes even after its icon has gone; nullptr before.
+  const std::vector<std::uint8_t>* SavedImage() const { return saved_ ? &*saved_ : nullptr; }
+  void KeepSavedImage(std::vector<std::uint8_t> bytes) { saved_ = std::move(bytes); }
   ImageFit Fit() const { return fit_; }
   void SetFit(ImageFit fit);
 
@@ -32,6 +41,7 @@ class Image : public Control {
  private:
   Picture picture_;
   ImageFit fit_ = ImageFit::TopLeft;
+  std::optional<std::vector<std::uint8_t>> saved_;
 };
 
 }  // namespace tintara

@@ -2,13 +2,13 @@
 
 namespace tintara {
 
-void Memo::Append(std::u16string line) {
-  lines_.push_back(std::move(line));
+void Memo::Append(std::u16string_view line) {
+  lines_.Append(line);
   Invalidate();
 }
 
 void Memo::Clear() {
-  lines_.clear();
+  lines_.Clear();
   Invalidate();
 }
 

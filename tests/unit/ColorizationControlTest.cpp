@@ -12,7 +12,7 @@ class ColorizationControlTest : public ::testing::Test {
     desktop.library.record = ColorizationParams{0x44112233, 0x55AABBCC, 25, 10, -3, 50, 0xDEAD};
   }
   MemoryDesktop desktop;
-  std::vector<std::string> log;
+  LogLines log;
 };
 
 TEST(ColorizationFormat, ToDwmColorSwapsRedAndBlueAndDropsTheTopByte) {
@@ -37,14 +37,14 @@ TEST_F(ColorizationControlTest, WritesIntensity70AndKeepsTheOtherFields) {
   ASSERT_EQ(desktop.library.writes.size(), 1u);
   EXPECT_EQ(desktop.library.writes[0],
             (ColorizationParams{0x00996633, 0x55AABBCC, 70, 10, -3, 50, 0xDEAD}));
-  ASSERT_EQ(log.size(), 1u);
-  EXPECT_EQ(log[0],
+  ASSERT_EQ(log.lines.size(), 1u);
+  EXPECT_EQ(log.lines[0],
             "Intensity 70 - Color 00996633 - Color Afterglow 55AABBCC - Color AfterglowBalance "
             "10 - Color BlurBalance -3 - Color GlassReflectionIntensity 50");
   // Same colour again: written and logged again.
   control.ApplyAeroColor(0x00336699, log);
   EXPECT_EQ(desktop.library.writes.size(), 2u);
-  EXPECT_EQ(log.size(), 2u);
+  EXPECT_EQ(log.lines.size(), 2u);
   // Order of the calls: query, read, write, read.
   std::vector<std::string> tail(desktop.calls.end() - 4, desktop.calls.end());
   EXPECT_EQ(tail, (std::vector<std::string>{"CompositionQuery", "ColorizationRead",
@@ -64,8 +64,8 @@ TEST_F(ColorizationControlTest, TheLogLineShowsTheRecordReadBackAfterTheWrite) {
   control.ApplyAeroColor(0x00336699, log);
   ASSERT_EQ(desktop.library.writes.size(), 1u);
   EXPECT_EQ(desktop.library.writes[0].Intensity, 70);
-  ASSERT_EQ(log.size(), 1u);
-  EXPECT_EQ(log[0],
+  ASSERT_EQ(log.lines.size(), 1u);
+  EXPECT_EQ(log.lines[0],
             "Intensity 50 - Color 00996633 - Color Afterglow 55AABBCC - Color AfterglowBalance "
             "10 - Color BlurBalance -3 - Color GlassReflectionIntensity 50");
 }
@@ -108,10 +108,10 @@ TEST_F(ColorizationControlTest, StaysSilentWhenAnythingIsMissingOrOff) {
     scene.arrange(d);
     ColorizationControl control(d);
     control.Load();
-    std::vector<std::string> lines;
+    LogLines lines;
     control.ApplyAeroColor(0x123456, lines);
     EXPECT_TRUE(d.library.writes.empty()) << scene.what;
-    EXPECT_TRUE(lines.empty()) << scene.what;
+    EXPECT_TRUE(lines.lines.empty()) << scene.what;
     EXPECT_EQ(d.library.record, desktop.library.record) << scene.what;
   }
 }

@@ -45,22 +45,22 @@ TEST_F(ForegroundTrackerTest, ProcessesEachNewForegroundWindowOnce) {
 
   BringToFrontAndTick(a);
   EXPECT_EQ(display.swatchColor, 0x0000FFu);
-  EXPECT_EQ(display.log.size(), 1u);
+  EXPECT_EQ(display.log.lines.size(), 1u);
   BringToFrontAndTick(a);  // no change: nothing new
-  EXPECT_EQ(display.log.size(), 1u);
+  EXPECT_EQ(display.log.lines.size(), 1u);
 
   // A -> main window -> A: A is still the last accepted window.
   BringToFrontAndTick(mainWindow);
   EXPECT_EQ(tracker.LastForeground(), a);
   BringToFrontAndTick(a);
-  EXPECT_EQ(display.log.size(), 1u);
+  EXPECT_EQ(display.log.lines.size(), 1u);
 
   // A -> B -> A: A again.
   BringToFrontAndTick(b);
   EXPECT_EQ(display.swatchColor, 0x00FF00u);
   BringToFrontAndTick(a);
   EXPECT_EQ(display.swatchColor, 0x0000FFu);
-  ASSERT_EQ(display.log.size(), 3u);
+  ASSERT_EQ(display.log.lines.size(), 3u);
   EXPECT_EQ(desktop.library.writes.back().Color, 0xFF0000u);
   EXPECT_EQ(desktop.library.writes.back().Intensity, 70);
 }
@@ -76,7 +76,7 @@ TEST_F(ForegroundTrackerTest, AWindowWithoutIconChangesNothingButIsRemembered) {
   EXPECT_EQ(tracker.LastForeground(), bare);
   EXPECT_EQ(display.handleCaption, before);
   EXPECT_EQ(display.classCaption, u"Class Name WithIcon");
-  EXPECT_EQ(display.log.size(), 1u);
+  EXPECT_EQ(display.log.lines.size(), 1u);
   EXPECT_EQ(desktop.calls.size() - getIconsBefore, 6u);  // foreground + five lookups
 
   BringToFrontAndTick(bare);  // not tried again while it stays in front
@@ -85,7 +85,7 @@ TEST_F(ForegroundTrackerTest, AWindowWithoutIconChangesNothingButIsRemembered) {
   // No foreground window at all goes through the same steps and finds nothing.
   BringToFrontAndTick(0);
   EXPECT_EQ(tracker.LastForeground(), 0u);
-  EXPECT_EQ(display.log.size(), 1u);
+  EXPECT_EQ(display.log.lines.size(), 1u);
 }
 
 TEST_F(ForegroundTrackerTest, IconLookupsRunInTheirFixedOrder) {
@@ -171,7 +171,7 @@ TEST_F(ForegroundTrackerTest, IconSizesFromOtherProgramsAreBoundedAndTakenByMagn
       MemoryWindow{u"Peer", desktop.AddIcon(std::move(upsideDown)), 0, {}, false});
   BringToFrontAndTick(a);
   EXPECT_EQ(display.swatchColor, 0x0000FFu);
-  EXPECT_EQ(display.log.size(), 1u);
+  EXPECT_EQ(display.log.lines.size(), 1u);
 
   // Larger than 256 x 256: scaled by the icon drawing to fit, proportions kept. Left
   // half red, right half blue; drawn at its own size the bitmap would be all red.
@@ -249,7 +249,7 @@ TEST_F(ForegroundTrackerTest, AWindowClosingMidRunLeavesWellFormedResults) {
   BringToFrontAndTick(a);
   EXPECT_EQ(display.classCaption, u"Class Name ");
   EXPECT_EQ(display.swatchColor, 0x0000FFu);  // the borrowed icon still draws
-  EXPECT_EQ(display.log.size(), 1u);
+  EXPECT_EQ(display.log.lines.size(), 1u);
 }
 
 TEST_F(ForegroundTrackerTest, AFailedSurfaceEndsTheRunWithTheErrorAndKeepsTheWindow) {
@@ -257,11 +257,11 @@ TEST_F(ForegroundTrackerTest, AFailedSurfaceEndsTheRunWithTheErrorAndKeepsTheWin
   desktop.Fail("CreateSurface");
   EXPECT_THROW(BringToFrontAndTick(a), PlatformError);
   EXPECT_EQ(tracker.LastForeground(), a);
-  EXPECT_TRUE(display.log.empty());
+  EXPECT_TRUE(display.log.lines.empty());
   EXPECT_EQ(display.swatchColor, 0xFFFFFFu);
   desktop.Heal("CreateSurface");
   BringToFrontAndTick(a);  // still the last window: not retried
-  EXPECT_TRUE(display.log.empty());
+  EXPECT_TRUE(display.log.lines.empty());
 }
 
 TEST_F(ForegroundTrackerTest, FailingReadsFallBackQuietly) {
@@ -273,7 +273,7 @@ TEST_F(ForegroundTrackerTest, FailingReadsFallBackQuietly) {
   BringToFrontAndTick(a);
   // Unmeasurable and no standard size: an empty bitmap, whose centre reads as 0.
   EXPECT_EQ(display.swatchColor, 0u);
-  EXPECT_EQ(display.log.size(), 1u);
+  EXPECT_EQ(display.log.lines.size(), 1u);
   desktop.Fail("ForegroundWindow");
   tracker.Timer_AeroHandlerTimer();
   EXPECT_EQ(tracker.LastForeground(), 0u);

@@ -23,7 +23,7 @@ std::size_t FirstCall(const MemoryDesktop& desktop, const std::string& name) {
 }
 
 TEST_F(FormMainTest, TheOutlineRoundsTheTopCornersAndSquaresTheBottomOnes) {
-  TForm_Main& f = Create();
+  TForm_Main& f = Create(false);
   const WindowHandle w = f.Handle();
   ASSERT_EQ(desktop.regionCalls.size(), 8u);
   const auto r = desktop.regionCalls[0].result;
@@ -52,7 +52,7 @@ TEST_F(FormMainTest, TheOutlineRoundsTheTopCornersAndSquaresTheBottomOnes) {
 
 TEST_F(FormMainTest, WhenTheWindowRefusesTheRegionTheRegionIsDeleted) {
   desktop.Fail("SetWindowRegion");
-  TForm_Main& f = Create();
+  TForm_Main& f = Create(false);
   ASSERT_EQ(desktop.regionCalls.size(), 9u);
   EXPECT_EQ(desktop.regionCalls[7].op, "SetWindowRgn");
   EXPECT_EQ(desktop.regionCalls[7].result, 0);
@@ -138,7 +138,7 @@ TEST_F(FormMainTest, AHandPickedColourIsWrittenBeforeTheSwatchShowsIt) {
   EXPECT_EQ(desktop.library.writes[0].Color, ToDwmColor(0x3366CC));
   EXPECT_EQ(swatchAtWrite, (std::vector<TColor>{0xFFFFFF}));
   EXPECT_EQ(f.Shape_Color.Brush(), std::optional<TColor>(0x3366CC));
-  EXPECT_EQ(f.Details().log.size(), 1u);
+  EXPECT_EQ(LogLineCount(), 1u);
 
   // From the label, with the colour confirmed last; confirming it unchanged writes again.
   backend.colorDialogUser = [](TColor initial, std::array<TColor, 16>&) {
@@ -151,7 +151,7 @@ TEST_F(FormMainTest, AHandPickedColourIsWrittenBeforeTheSwatchShowsIt) {
   EXPECT_EQ(backend.colorDialogs[1].owner, f.Handle());
   EXPECT_EQ(desktop.library.writes.size(), 2u);
   EXPECT_EQ(swatchAtWrite, (std::vector<TColor>{0xFFFFFF, 0x3366CC}));
-  EXPECT_EQ(f.Details().log.size(), 2u);
+  EXPECT_EQ(LogLineCount(), 2u);
 
   // Cancelled: nothing written, the swatch keeps its colour.
   backend.colorDialogUser = nullptr;
@@ -280,20 +280,20 @@ TEST_F(FormMainTest, EveryHundredMillisecondsTheTrackerWritesIntoTheRealControls
   backend.Advance(1);
   EXPECT_EQ(f.Image_Icon.GetPicture().icon, desktop.windows.at(a).classSmallIcon);
   EXPECT_EQ(f.Shape_Color.Brush(), std::optional<TColor>(0xFF0000));  // the centre
-  EXPECT_EQ(f.Details().handleCaption, FormatWindowHandleCaption(a));
-  EXPECT_EQ(f.Details().classCaption, u"Class Name Notepad");
-  EXPECT_EQ(f.Details().log.size(), 1u);
+  EXPECT_EQ(details->Label_Handle.Caption(), FormatWindowHandleCaption(a));
+  EXPECT_EQ(details->Label_Class.Caption(), u"Class Name Notepad");
+  EXPECT_EQ(LogLineCount(), 1u);
 
   PressOn(f.Label_Color_Mode);  // "(most used color)"
   BringWindowWithIcon(icon, u"Other");
   backend.Advance(100);
   EXPECT_EQ(f.Shape_Color.Brush(), std::optional<TColor>(0x0000FF));  // the majority
-  EXPECT_EQ(f.Details().log.size(), 2u);
+  EXPECT_EQ(LogLineCount(), 2u);
 
   // The main window itself in front is never captured.
   desktop.SetForeground(f.Handle());
   backend.Advance(500);
-  EXPECT_EQ(f.Details().log.size(), 2u);
+  EXPECT_EQ(LogLineCount(), 2u);
 }
 
 TEST_F(FormMainTest, CreationRunsTheOutlineTheResetAndTheStartUpInOrder) {

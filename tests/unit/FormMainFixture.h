@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/FormDetails.h"
 #include "app/FormMain.h"
 #include "engine/ColorizationControl.h"
 #include "platform/memory/MemoryDesktop.h"
@@ -36,10 +37,22 @@ class FormMainTest : public ::testing::Test {
     };
   }
 
-  TForm_Main& Create() {
+  ~FormMainTest() override {
+    if (form) form->AttachDetails(nullptr);
+  }
+
+  // The main window and then, as the program entry does, the details window attached
+  // (unless the test wants the main window alone).
+  TForm_Main& Create(bool withDetails = true) {
     form = std::make_unique<TForm_Main>(app, colorization);
+    if (withDetails) {
+      details = std::make_unique<TForm_Details>(app);
+      form->AttachDetails(details.get());
+    }
     return *form;
   }
+
+  std::size_t LogLineCount() const { return details->Memo_Log.Lines().Count(); }
 
   // A window of another program in front, with a class icon of its own.
   WindowHandle BringWindowWithIcon(MemoryIcon icon, std::u16string className = u"Peer") {
@@ -56,6 +69,7 @@ class FormMainTest : public ::testing::Test {
   Application app{backend, u"Tintara"};
   ColorizationControl colorization{desktop};
   std::unique_ptr<TForm_Main> form;
+  std::unique_ptr<TForm_Details> details;
 };
 
 }  // namespace tintara

@@ -67,11 +67,28 @@ TEST_F(ProgramRunTest, StartRunAndEndFollowTheirOrderAndTheLastColourStays) {
     PressOn(f.Label_Close);
   });
   EXPECT_EQ(code, 0);
-  ExpectInOrder({"LoadColorizationLibrary", "FindEntry(DwmIsCompositionEnabled)", "FindEntry(#127)",
-                 "FindEntry(#131)", "CreateWindow(Tintara)", "SetWindowRegion", "ModuleFileName",
-                 "OpenUserKey", "CommandLine", "ReadProfileValue", "ShowWindow(Tintara)",
-                 "ColorizationWrite", "ShowMessageBox", "WriteProfileValue",
-                 "DestroyWindow(Tintara)", "ReleaseLibrary"});
+  // The details window has no title; the About window's is "About...".
+  ExpectInOrder({"LoadColorizationLibrary",
+                 "FindEntry(DwmIsCompositionEnabled)",
+                 "FindEntry(#127)",
+                 "FindEntry(#131)",
+                 "CreateWindow(Tintara)",
+                 "SetWindowRegion",
+                 "ModuleFileName",
+                 "OpenUserKey",
+                 "CommandLine",
+                 "ReadProfileValue",
+                 "CreateWindow()",
+                 "CreateWindow(About...)",
+                 "ShowWindow(Tintara)",
+                 "ColorizationWrite",
+                 "ShowMessageBox",
+                 "WriteProfileValue",
+                 "DestroyWindow(About...)",
+                 "DestroyWindow()",
+                 "DestroyWindow(Tintara)",
+                 "ReleaseLibrary"});
+  EXPECT_EQ(Count("ShowWindow()") + Count("ShowWindow(About...)"), 0u);
   EXPECT_EQ(desktop.library.loads, 1);
   EXPECT_EQ(desktop.library.releases, 1);
   // Nothing puts the colorization back.

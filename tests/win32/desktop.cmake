@@ -26,6 +26,7 @@ add_executable(win32_desktop_tests
   ${CMAKE_CURRENT_LIST_DIR}/desktop/GdiHandleTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/desktop/ColorizationLibraryTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/desktop/PipelineTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/desktop/IconExportTest.cpp
 )
 set_target_properties(win32_desktop_tests PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/desktop

@@ -16,6 +16,7 @@ add_executable(win32_mainwindow_tests
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/CanvasTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/BackendTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/AboutWindowTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mainwindow/MemoWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/desktop/TestIcons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/desktop/TestWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/desktop/StandInFiles.cpp

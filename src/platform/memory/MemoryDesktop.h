@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -36,6 +37,9 @@ struct MemoryIcon {
   // Measuring reports the height negated, as a program's bitmap may carry it.
   bool negativeHeight = false;
   bool drawable = true;  // false: drawing fails and leaves the surface as it was
+  // What reading its image gives; none: made from the pixels at 32 bits (a monochrome
+  // icon has no colour image to read).
+  std::optional<IconImage> image;
 
   static MemoryIcon Solid(std::int32_t width, std::int32_t height, TColor color,
                           std::uint8_t alpha = 0xFF);
@@ -251,6 +255,7 @@ class MemoryDesktop : public DesktopServices {
   bool RestoreWindow(WindowHandle window) override;
   Rect DesktopBounds() override;
   std::int32_t PrimaryScreenWidth() override;
+  Rect WindowBounds(WindowHandle window) override;
 
   std::u16string ReadProfileValue(std::u16string_view file, std::u16string_view section,
                                   std::u16string_view key, std::u16string_view defaultValue,
@@ -269,7 +274,34 @@ class MemoryDesktop : public DesktopServices {
   MessageAnswer ShowMessageBox(std::u16string_view caption, std::u16string_view text,
                                MessageIcon icon, MessageButtons buttons) override;
 
+  // --- the icon export: files ---
+
+  // Files by full path. In a refusing folder (or below it) nothing can be created or
+  // moved to; a read-only file cannot be replaced. Failures give the texts below.
+  std::map<std::u16string, std::vector<std::uint8_t>, CaseInsensitiveLess> files;
+  // Where names without a folder are expanded from.
+  std::u16string currentFolder = u"C:\\Users\\Tintara\\Documents";
+  // Writes stop once the files opened for writing hold this many bytes (a full disk).
+  std::optional<std::size_t> writeLimit;
+  // Handles handed out and not closed yet, with the path each one writes.
+  std::map<FileHandle, std::u16string> openFiles;
+  static constexpr std::u16string_view kAccessDenied = u"Access is denied.\r\n";
+  static constexpr std::u16string_view kPathNotFound =
+      u"The system cannot find the path specified.\r\n";
+
+  std::optional<IconImage> ReadIconImage(IconHandle icon) override;
+  std::u16string FullPathName(std::u16string_view path) override;
+  NewFile CreateNewFile(std::u16string_view path) override;
+  std::size_t WriteFileBytes(FileHandle file, const std::uint8_t* data, std::size_t size) override;
+  bool CloseWrittenFile(FileHandle file) override;
+  void AbandonFile(FileHandle file) override;
+  FileOutcome MoveFileReplacing(std::u16string_view from, std::u16string_view to) override;
+  bool RemoveFile(std::u16string_view path) override;
+
  private:
+  bool InRefusingFolder(std::u16string_view path) const;
+  FileHandle nextFile_ = 0x00000F00;
+
   // Records the call and tells whether it is to fail.
   bool Enter(std::string_view operation);
   const MemoryWindow* FindWindow(WindowHandle window) const;

@@ -184,4 +184,10 @@ std::int32_t MemoryDesktop::PrimaryScreenWidth() {
   return primaryScreenWidth;
 }
 
+Rect MemoryDesktop::WindowBounds(WindowHandle window) {
+  Enter("WindowBounds");
+  const auto it = placements.find(window);
+  return it == placements.end() ? Rect{} : it->second.bounds;
+}
+
 }  // namespace tintara

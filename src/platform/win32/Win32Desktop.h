@@ -64,6 +64,17 @@ class Win32Desktop final : public DesktopServices {
   bool RestoreWindow(WindowHandle window) override;
   Rect DesktopBounds() override;
   std::int32_t PrimaryScreenWidth() override;
+  Rect WindowBounds(WindowHandle window) override;
+
+  // --- the icon export: an icon's image and files --- (Win32DesktopFiles.cpp)
+  std::optional<IconImage> ReadIconImage(IconHandle icon) override;
+  std::u16string FullPathName(std::u16string_view path) override;
+  NewFile CreateNewFile(std::u16string_view path) override;
+  std::size_t WriteFileBytes(FileHandle file, const std::uint8_t* data, std::size_t size) override;
+  bool CloseWrittenFile(FileHandle file) override;
+  void AbandonFile(FileHandle file) override;
+  FileOutcome MoveFileReplacing(std::u16string_view from, std::u16string_view to) override;
+  bool RemoveFile(std::u16string_view path) override;
 
   // How long one WM_GETICON request may wait for the window's thread.
   static constexpr unsigned kIconRequestTimeoutMs = 200;

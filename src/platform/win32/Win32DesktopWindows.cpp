@@ -61,4 +61,10 @@ std::int32_t Win32Desktop::PrimaryScreenWidth() {
   return GetSystemMetrics(SM_CXSCREEN);
 }
 
+Rect Win32Desktop::WindowBounds(WindowHandle window) {
+  RECT r{};
+  if (!GetWindowRect(ToNative<HWND>(window), &r)) return {};
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
 }  // namespace tintara

@@ -8,18 +8,6 @@
 #include "widgets/win32/TextConversion.h"
 
 namespace tintara::win32 {
-namespace {
-
-std::wstring MemoText(const Memo& memo, std::size_t from) {
-  std::wstring text;
-  for (std::size_t i = from; i < memo.Lines().size(); ++i) {
-    if (i > 0) text += L"\r\n";
-    text += Wide(memo.Lines()[i]);
-  }
-  return text;
-}
-
-}  // namespace
 
 void NativeChildren::CreateAll(Control& root) {
   for (Control* child : root.Children()) {
@@ -55,27 +43,23 @@ bool NativeChildren::IsChecked(HWND child) {
 
 NativeChildren::Child& NativeChildren::Create(Control& control) {
   const Rect bounds = control.BoundsOnForm();
-  DWORD style = WS_CHILD | WS_TABSTOP;
-  DWORD exStyle = 0;
-  const wchar_t* windowClass = nullptr;
-  if (control.Kind() == ControlKind::CheckBox) {
-    windowClass = L"BUTTON";
-    style |= BS_AUTOCHECKBOX;
-  } else if (control.Kind() == ControlKind::Memo) {
-    windowClass = L"EDIT";
-    exStyle = WS_EX_CLIENTEDGE;
-    style |= WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
-  } else {
+  const int id = nextId_++;
+  if (control.Kind() == ControlKind::Memo) {
+    auto memo = std::make_unique<MemoWindow>(parent_, id, static_cast<const Memo&>(control),
+                                             classes_, bounds);
+    const HWND window = memo->Window();
+    children_.emplace_back(&control, Child{window, std::move(memo)});
+    return children_.back().second;
+  }
+  if (control.Kind() != ControlKind::CheckBox) {
     throw PlatformError("The control has no native window");
   }
   const HWND window = CreateWindowExW(
-      exStyle, windowClass, L"", style, bounds.left, bounds.top, bounds.width, bounds.height,
-      parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)),
+      0, L"BUTTON", L"", WS_CHILD | WS_TABSTOP | BS_AUTOCHECKBOX, bounds.left, bounds.top,
+      bounds.width, bounds.height, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent_, GWLP_HINSTANCE)), nullptr);
   if (window == nullptr) throw PlatformError("The control's window could not be created");
-  // No length limit: the log grows for the whole run.
-  if (control.Kind() == ControlKind::Memo) SendMessageW(window, EM_SETLIMITTEXT, 0, 0);
-  children_.emplace_back(&control, Child{window, 0});
+  children_.emplace_back(&control, Child{window, nullptr});
   return children_.back().second;
 }
 
@@ -132,22 +116,9 @@ void NativeChildren::SyncCheckBox(Control& control, Child& child) {
   }
 }
 
-void NativeChildren::SyncMemo(Control& control, Child& child) {
-  const auto& memo = static_cast<const Memo&>(control);
-  const std::size_t lines = memo.Lines().size();
-  if (lines < child.linesShown || child.linesShown == 0) {
-    // Cleared, or never filled: the whole text anew.
-    SetWindowTextW(child.window, MemoText(memo, 0).c_str());
-  } else if (lines > child.linesShown) {
-    // Only what is new, at the end, so the user's scrolling position and the edit
-    // control's undo are disturbed as little as possible. The text starts with the
-    // line break that ends the last line shown.
-    const std::wstring added = MemoText(memo, child.linesShown);
-    const int end = GetWindowTextLengthW(child.window);
-    SendMessageW(child.window, EM_SETSEL, end, end);
-    SendMessageW(child.window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
-  }
-  child.linesShown = lines;
+void NativeChildren::SyncMemo(Control& /*control*/, Child& child) {
+  // The window reads the lines from the memo itself, only those it has not laid out.
+  child.memo->LinesChanged();
 }
 
 }  // namespace tintara::win32

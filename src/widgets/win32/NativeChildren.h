@@ -2,21 +2,24 @@
 
 #include <windows.h>
 
-#include <cstddef>
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "widgets/Control.h"
 #include "widgets/win32/GdiResources.h"
+#include "widgets/win32/MemoWindow.h"
+#include "widgets/win32/WindowClassRegistry.h"
 
 namespace tintara::win32 {
 
 // The native child windows that realise a form's check boxes (themed BUTTON,
-// BS_AUTOCHECKBOX) and memos (multi-line EDIT with both scroll bars). The form's window
-// owns them: they go when it is destroyed.
+// BS_AUTOCHECKBOX) and memos (MemoWindow). The form's window owns them: they go when it
+// is destroyed.
 class NativeChildren {
  public:
-  NativeChildren(HWND parent, GdiResources& resources) : parent_(parent), resources_(resources) {}
+  NativeChildren(HWND parent, GdiResources& resources, WindowClassRegistry& classes)
+      : parent_(parent), resources_(resources), classes_(classes) {}
   NativeChildren(const NativeChildren&) = delete;
   NativeChildren& operator=(const NativeChildren&) = delete;
 
@@ -45,8 +48,8 @@ class NativeChildren {
  private:
   struct Child {
     HWND window = nullptr;
-    // Memo lines the edit control already holds.
-    std::size_t linesShown = 0;
+    // A memo's window object.
+    std::unique_ptr<MemoWindow> memo;
   };
 
   Child* Find(const Control& control);
@@ -56,6 +59,7 @@ class NativeChildren {
 
   HWND parent_;
   GdiResources& resources_;
+  WindowClassRegistry& classes_;
   int nextId_ = 100;
   // In creation order, which is the tree's order.
   std::vector<std::pair<Control*, Child>> children_;

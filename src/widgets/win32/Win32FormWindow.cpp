@@ -62,13 +62,14 @@ Win32FormWindow::Win32FormWindow(Form& form, const CreateParams& params,
   AdjustWindowRectEx(&outer, style_, FALSE, exStyle_);
   const std::wstring caption = Wide(params.caption);
   // The procedure binds this object at WM_NCCREATE and sets window_.
+  // An owned window stays above its owner and has no taskbar button of its own.
   CreateWindowExW(exStyle_, MAKEINTATOM(windowClass), caption.c_str(), style_, params.bounds.left,
                   params.bounds.top, outer.right - outer.left, outer.bottom - outer.top,
                   ToNative<HWND>(params.owner), nullptr, classes.instance(), this);
   if (window_ == nullptr) throw PlatformError("The window could not be created");
   if (params.opacity) SetLayeredWindowAttributes(window_, 0, *params.opacity, LWA_ALPHA);
   try {
-    natives_ = std::make_unique<NativeChildren>(window_, resources_);
+    natives_ = std::make_unique<NativeChildren>(window_, resources_, classes);
     natives_->CreateAll(form_);
   } catch (...) {
     // No destructor runs for a half-made object: the window, which points at it, goes

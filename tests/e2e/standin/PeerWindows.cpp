@@ -10,6 +10,7 @@
 #include "PeerIcons.h"
 #include "PeerScript.h"
 #include "ProcessSample.h"
+#include "ProgramDriver.h"
 #include "StandinEnvironment.h"
 #include "StandinHandles.h"
 
@@ -194,6 +195,14 @@ class PeerRun {
       PumpFor(pauseMs_);
     }
     AppendLogLine("peers done");
+    DriveProgramFromEnvironment(
+        [this](const std::wstring& item) {
+          for (const PeerOrder& order : ParsePeerScript(item).peers) {
+            windows_.push_back(std::make_unique<PeerWindow>(Prepare(order)));
+            OpenAndBringToFront(*windows_.back());
+          }
+        },
+        PumpFor);
     PumpForever();
   }
 

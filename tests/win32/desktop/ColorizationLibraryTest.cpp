@@ -120,20 +120,20 @@ TEST(Win32ColorizationLibrary, TheControlWritesThroughTheRealLibraryOnlyAfterAGo
   ASSERT_NE(control.LibraryHandle(), 0u);
   EXPECT_TRUE(control.IsCompositionEnabled());
 
-  std::vector<std::string> log;
+  LogLines log;
   control.ApplyAeroColor(0x00336699, log);
   ColorizationParams expected = kUsersColorization;
   expected.Color = 0x00996633;
   expected.Intensity = 70;
   EXPECT_EQ(files.ReadRecord(), expected);
-  ASSERT_EQ(log.size(), 1u);
-  EXPECT_EQ(log[0], FormatColorizationLogLine(expected));
+  ASSERT_EQ(log.lines.size(), 1u);
+  EXPECT_EQ(log.lines[0], FormatColorizationLogLine(expected));
 
   // A failed first read must not write a zeroed record over the user's settings.
   test::StandInFiles::SetRead(L"fail");
   control.ApplyAeroColor(0x00FF0000, log);
   EXPECT_EQ(files.ReadRecord(), expected);
-  EXPECT_EQ(log.size(), 1u);
+  EXPECT_EQ(log.lines.size(), 1u);
   test::StandInFiles::SetRead(nullptr);
 
   // Composition off: no write, no line.
@@ -141,7 +141,7 @@ TEST(Win32ColorizationLibrary, TheControlWritesThroughTheRealLibraryOnlyAfterAGo
   EXPECT_FALSE(control.IsCompositionEnabled());
   control.ApplyAeroColor(0x00FF0000, log);
   EXPECT_EQ(files.ReadRecord(), expected);
-  EXPECT_EQ(log.size(), 1u);
+  EXPECT_EQ(log.lines.size(), 1u);
   test::StandInFiles::SetComposition(nullptr);
 
   const std::string writes = files.ReadLog();

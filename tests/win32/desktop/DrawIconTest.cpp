@@ -90,7 +90,7 @@ TEST(Win32DrawIcon, AlphaIsBlendedWithWhite) {
   const test::OwnedIcon icon = test::MakeAlphaIcon(4, 2, pixels);
   const RenderedIconBitmap drawn = DrawnByWine(icon, 4, 2, 0x000000);
   const RenderedIconBitmap expected =
-      DrawnByModel(MemoryIcon{MemoryIcon::Kind::Alpha32, 4, 2, pixels, {}, {}, true, true}, 0);
+      DrawnByModel(MemoryIcon{MemoryIcon::Kind::Alpha32, 4, 2, pixels, {}, {}, true, true, {}}, 0);
   Report("alpha icon, Wine", drawn);
   Report("alpha icon, in-memory model", expected);
 
@@ -147,7 +147,7 @@ TEST(Win32DrawIcon, AMaskedIconWithoutAlphaKeepsWhiteUnderItsMask) {
   const std::vector<std::uint8_t> andMask = {0, 1, 1, 0, 0, 1};
   const test::OwnedIcon icon = test::MakeMaskedIcon(3, 2, colors, andMask);
   const RenderedIconBitmap drawn = DrawnByWine(icon, 3, 2, 0x000000);
-  MemoryIcon same{MemoryIcon::Kind::Masked, 3, 2, colors, andMask, {}, true, true};
+  MemoryIcon same{MemoryIcon::Kind::Masked, 3, 2, colors, andMask, {}, true, true, {}};
   const RenderedIconBitmap expected = DrawnByModel(same, 0x000000);
   Report("masked icon, Wine", drawn);
   Report("masked icon, in-memory model", expected);
@@ -177,7 +177,7 @@ TEST(Win32DrawIcon, AMonochromeIconBecomesBlackAndWhite) {
   const std::vector<std::uint8_t> andMask = {0, 0, 1, 1};
   const std::vector<std::uint8_t> xorMask = {0, 1, 0, 1};
   const test::OwnedIcon icon = test::MakeMonochromeIcon(2, 2, andMask, xorMask);
-  const MemoryIcon same{MemoryIcon::Kind::Monochrome, 2, 2, {}, andMask, xorMask, true, true};
+  const MemoryIcon same{MemoryIcon::Kind::Monochrome, 2, 2, {}, andMask, xorMask, true, true, {}};
 
   // With the system's window-text colour, black, the model and the system agree:
   // black, white, white (transparent over white), black (inverted white).

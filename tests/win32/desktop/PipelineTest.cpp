@@ -65,14 +65,14 @@ TEST(Win32Pipeline, TheFrontWindowsIconColoursTheDesktopInBothModes) {
   expected.Color = ToDwmColor(centre);
   expected.Intensity = 70;
   EXPECT_EQ(files.ReadRecord(), expected);
-  ASSERT_EQ(display.log.size(), 1u);
-  EXPECT_EQ(display.log.back(), FormatColorizationLogLine(expected));
+  ASSERT_EQ(display.log.lines.size(), 1u);
+  EXPECT_EQ(display.log.lines.back(), FormatColorizationLogLine(expected));
 
   // The program's own main window in front changes nothing.
   ASSERT_TRUE(test::BringToFront(mainWindow.hwnd()));
   tracker.Timer_AeroHandlerTimer();
   EXPECT_EQ(tracker.LastForeground(), first.handle());
-  EXPECT_EQ(display.log.size(), 1u);
+  EXPECT_EQ(display.log.lines.size(), 1u);
 
   // Most-used mode, icon from WM_GETICON (big) of another window.
   display.colorMode = std::u16string(kModeMostUsed);
@@ -84,8 +84,8 @@ TEST(Win32Pipeline, TheFrontWindowsIconColoursTheDesktopInBothModes) {
   EXPECT_EQ(display.swatchColor, background);
   expected.Color = ToDwmColor(background);
   EXPECT_EQ(files.ReadRecord(), expected);
-  ASSERT_EQ(display.log.size(), 2u);
-  EXPECT_EQ(display.log.back(), FormatColorizationLogLine(expected));
+  ASSERT_EQ(display.log.lines.size(), 2u);
+  EXPECT_EQ(display.log.lines.back(), FormatColorizationLogLine(expected));
 }
 
 }  // namespace

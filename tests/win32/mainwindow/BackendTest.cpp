@@ -193,27 +193,6 @@ TEST(Win32Backend, ANativeControlHiddenWhileTheFormIsHiddenStaysHiddenWhenItShow
   EXPECT_TRUE(IsWindowVisible(NativeWindowOf(form, form.memo)));
 }
 
-TEST(Win32Backend, TheMemoShowsItsLinesAsTheyAreAppended) {
-  Toolkit toolkit;
-  ToolkitTestForm form(toolkit.application);
-  const HWND edit = NativeWindowOf(form, form.memo);
-  ASSERT_NE(edit, nullptr);
-  const auto style = static_cast<DWORD>(GetWindowLongPtrW(edit, GWL_STYLE));
-  EXPECT_NE(style & ES_MULTILINE, 0u);
-  EXPECT_NE(style & WS_VSCROLL, 0u);
-  EXPECT_NE(style & WS_HSCROLL, 0u);
-  EXPECT_EQ(WindowText(edit), L"");
-  form.memo.Append(u"first line");
-  EXPECT_EQ(WindowText(edit), L"first line");
-  form.memo.Append(u"second line");
-  form.memo.Append(u"third line");
-  EXPECT_EQ(WindowText(edit), L"first line\r\nsecond line\r\nthird line");
-  form.memo.Clear();
-  EXPECT_EQ(WindowText(edit), L"");
-  form.memo.Append(u"again");
-  EXPECT_EQ(WindowText(edit), L"again");
-}
-
 TEST(Win32Backend, ASettingsChangeReachesTheWindowlessControls) {
   Toolkit toolkit;
   ToolkitTestForm form(toolkit.application);

@@ -71,9 +71,9 @@ TEST(Win32MainWindowColorDialog, ConfirmingTheUnchangedColourWritesItAndFillsThe
   EXPECT_NE(standIn.ReadLog().find("write Color=00000000 "), std::string::npos)
       << standIn.ReadLog();
   EXPECT_EQ(harness.Form().Shape_Color.Brush(), std::optional<TColor>(0x000000));
-  ASSERT_EQ(harness.Form().LogLines().size(), 1u);
-  EXPECT_EQ(harness.Form().LogLines()[0].rfind("Intensity 70 - ", 0), 0u)
-      << harness.Form().LogLines()[0];
+  const TextLines& log = harness.Details().Memo_Log.Lines();
+  ASSERT_EQ(log.Count(), 1u);
+  EXPECT_EQ(log.Line(0).rfind(u"Intensity 70 - ", 0), 0u);
 }
 
 TEST(Win32MainWindowColorDialog, TheColourLabelOpensItToo) {

@@ -12,9 +12,13 @@ MainWindowHarness::MainWindowHarness()
   colorization_.Load();
   backend_.AttachApplication(application_);
   form_ = std::make_unique<TForm_Main>(application_, colorization_);
+  details_ = std::make_unique<TForm_Details>(application_);
+  form_->AttachDetails(details_.get());
 }
 
 MainWindowHarness::~MainWindowHarness() {
+  form_->AttachDetails(nullptr);
+  details_.reset();
   form_.reset();
   // Whatever the window left in the queue goes with it.
   PumpMessagesFor(50);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "TestWindows.h"
+#include "app/FormDetails.h"
 #include "app/FormMain.h"
 #include "engine/ColorizationControl.h"
 #include "platform/win32/Win32Desktop.h"
@@ -16,7 +17,7 @@ namespace tintara::test {
 
 // The program's main window as the program entry makes it, inside the test process:
 // the real desktop, the colorization library (the stand-in of the test prefix), the
-// Win32 backend, the application and TForm_Main.
+// Win32 backend, the application, TForm_Main and the details window attached to it.
 class MainWindowHarness {
  public:
   MainWindowHarness();
@@ -25,6 +26,7 @@ class MainWindowHarness {
   MainWindowHarness& operator=(const MainWindowHarness&) = delete;
 
   TForm_Main& Form() { return *form_; }
+  TForm_Details& Details() { return *details_; }
   win32::Win32Backend& Backend() { return backend_; }
   Application& App() { return application_; }
   HWND Window() const;
@@ -43,6 +45,7 @@ class MainWindowHarness {
   win32::Win32Backend backend_;
   Application application_;
   std::unique_ptr<TForm_Main> form_;
+  std::unique_ptr<TForm_Details> details_;
 };
 
 // Processes this thread's messages for the given time.

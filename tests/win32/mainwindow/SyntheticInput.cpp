@@ -66,6 +66,18 @@ void TapKey(WORD virtualKey) {
   SendInput(2, inputs, sizeof inputs[0]);
 }
 
+void TapKeyWithControl(WORD virtualKey) {
+  INPUT inputs[4]{};
+  for (INPUT& input : inputs) input.type = INPUT_KEYBOARD;
+  inputs[0].ki.wVk = VK_CONTROL;
+  inputs[1].ki.wVk = virtualKey;
+  inputs[2].ki.wVk = virtualKey;
+  inputs[2].ki.dwFlags = KEYEVENTF_KEYUP;
+  inputs[3].ki.wVk = VK_CONTROL;
+  inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(4, inputs, sizeof inputs[0]);
+}
+
 BackgroundScript::BackgroundScript(std::function<void(const std::atomic<bool>& stop)> script)
     : thread_([this, script = std::move(script)] {
         script(stop_);

@@ -16,6 +16,8 @@ void MovePointerTo(POINT screen);
 void PressButton(Button button);
 void ReleaseButton(Button button);
 void TapKey(WORD virtualKey);
+// Taps a key while Ctrl is held.
+void TapKeyWithControl(WORD virtualKey);
 
 // Runs a script of input (or anything else) on a thread of its own while the test's
 // thread is inside a modal loop, such as the one the system runs while a window is
