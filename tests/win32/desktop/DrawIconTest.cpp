@@ -15,6 +15,20 @@
 namespace tintara {
 namespace {
 
+// The in-memory desktop's model of an icon, measurable and drawable.
+MemoryIcon ModelIcon(MemoryIcon::Kind kind, std::int32_t width, std::int32_t height,
+                     std::vector<std::uint32_t> pixels, std::vector<std::uint8_t> andMask = {},
+                     std::vector<std::uint8_t> xorMask = {}) {
+  MemoryIcon icon;
+  icon.kind = kind;
+  icon.width = width;
+  icon.height = height;
+  icon.pixels = std::move(pixels);
+  icon.andMask = std::move(andMask);
+  icon.xorMask = std::move(xorMask);
+  return icon;
+}
+
 std::string Hex(TColor color) {
   char text[16];
   std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(color));
@@ -90,7 +104,7 @@ TEST(Win32DrawIcon, AlphaIsBlendedWithWhite) {
   const test::OwnedIcon icon = test::MakeAlphaIcon(4, 2, pixels);
   const RenderedIconBitmap drawn = DrawnByWine(icon, 4, 2, 0x000000);
   const RenderedIconBitmap expected =
-      DrawnByModel(MemoryIcon{MemoryIcon::Kind::Alpha32, 4, 2, pixels, {}, {}, true, true, {}}, 0);
+      DrawnByModel(ModelIcon(MemoryIcon::Kind::Alpha32, 4, 2, pixels), 0);
   Report("alpha icon, Wine", drawn);
   Report("alpha icon, in-memory model", expected);
 
@@ -147,7 +161,7 @@ TEST(Win32DrawIcon, AMaskedIconWithoutAlphaKeepsWhiteUnderItsMask) {
   const std::vector<std::uint8_t> andMask = {0, 1, 1, 0, 0, 1};
   const test::OwnedIcon icon = test::MakeMaskedIcon(3, 2, colors, andMask);
   const RenderedIconBitmap drawn = DrawnByWine(icon, 3, 2, 0x000000);
-  MemoryIcon same{MemoryIcon::Kind::Masked, 3, 2, colors, andMask, {}, true, true, {}};
+  MemoryIcon same = ModelIcon(MemoryIcon::Kind::Masked, 3, 2, colors, andMask);
   const RenderedIconBitmap expected = DrawnByModel(same, 0x000000);
   Report("masked icon, Wine", drawn);
   Report("masked icon, in-memory model", expected);
@@ -177,7 +191,7 @@ TEST(Win32DrawIcon, AMonochromeIconBecomesBlackAndWhite) {
   const std::vector<std::uint8_t> andMask = {0, 0, 1, 1};
   const std::vector<std::uint8_t> xorMask = {0, 1, 0, 1};
   const test::OwnedIcon icon = test::MakeMonochromeIcon(2, 2, andMask, xorMask);
-  const MemoryIcon same{MemoryIcon::Kind::Monochrome, 2, 2, {}, andMask, xorMask, true, true, {}};
+  const MemoryIcon same = ModelIcon(MemoryIcon::Kind::Monochrome, 2, 2, {}, andMask, xorMask);
 
   // With the system's window-text colour, black, the model and the system agree:
   // black, white, white (transparent over white), black (inverted white).
