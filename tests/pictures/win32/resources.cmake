@@ -14,3 +14,11 @@ add_dependencies(exe_resources_tests tintara)
 add_test(NAME exe_resources COMMAND exe_resources_tests
          WORKING_DIRECTORY $<TARGET_FILE_DIR:tintara>)
 set_tests_properties(exe_resources PROPERTIES TIMEOUT 120)
+
+# The shipped exe, stripped, stays within 1 MiB: a picture stored uncompressed or a
+# build setting that keeps unused code would otherwise creep back unnoticed.
+if(TINTARA_STRIP_EXE)
+  add_test(NAME exe_size
+           COMMAND bash -c "size=$(stat -c %s \"$1\"); echo \"tintara.exe: $size bytes\"; [ \"$size\" -le 1048576 ]"
+                   exe-size $<TARGET_FILE:tintara>)
+endif()
