@@ -8,7 +8,6 @@ namespace tintara {
 namespace {
 
 constexpr TColor kWhite = 0xFFFFFF;
-constexpr Size kTitleBarPicture{650, 60};
 
 void PlaceText(Label& label, const char* name, Control& parent, Point at, std::u16string text) {
   Place(label, name, parent, {at.x, at.y, 0, 13});

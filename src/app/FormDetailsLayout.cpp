@@ -1,14 +1,13 @@
 // The details window as laid out: place, kind, parent, z-order, look, texts and events
 // of every control. Within one parent, controls are parented bottom first.
 #include "app/FormDetails.h"
+#include "app/FormLayout.h"
 #include "app/ResourceIds.h"
 
 namespace tintara {
 namespace {
 
 constexpr TColor kWhite = 0xFFFFFF;
-constexpr TColor kTitleBarColor = 0xFFF5ED;
-constexpr Size kTitleBarPicture{650, 60};
 
 Font Consolas(int sizePt, int heightPx) {
   Font font;
@@ -17,24 +16,6 @@ Font Consolas(int sizePt, int heightPx) {
   font.sizePt = sizePt;
   font.heightPx = heightPx;
   return font;
-}
-
-// "X": the main window's wide display face, silver here.
-Font CloseFont() {
-  Font font;
-  font.family = u"Tekton Pro Ext";
-  font.fallbacks = {u"Verdana", u"Segoe UI", u"Tahoma"};
-  font.sizePt = 10;
-  font.heightPx = 13;
-  font.bold = true;
-  font.color = TForm_Details::kCloseSilver;
-  return font;
-}
-
-void Place(Control& control, const char* name, Control& parent, Rect bounds) {
-  control.SetName(name);
-  control.SetBounds(bounds);
-  control.SetParent(&parent);
 }
 
 }  // namespace
@@ -58,13 +39,7 @@ void TForm_Details::BuildLayout() {
   // The only control that takes the focus, so the first in the tab order.
   SetActiveControl(&Memo_Log);
 
-  Place(Panel_TittleBar, "Panel_TittleBar", *this, {0, 0, 600, 53});
-  Panel_TittleBar.SetAlign(Align::Top);
-  Panel_TittleBar.SetColor(kTitleBarColor);
-  Place(Image_Tittlebar, "Image_Tittlebar", Panel_TittleBar, {0, 0, 600, 129});
-  Image_Tittlebar.SetAlign(Align::Top);
-  Image_Tittlebar.SetPicture(Picture::ResourceBitmap(resources::kTitleBarBitmap, kTitleBarPicture));
-  Image_Tittlebar.SetFit(ImageFit::TopLeft);
+  PlaceTitleBar(Panel_TittleBar, Image_Tittlebar, *this, 129);
   Place(Image_Tittle, "Image_Tittle", Panel_TittleBar, {24, 12, 32, 32});
   Image_Tittle.SetPicture(Picture::ResourceIcon(resources::kDetailsIcon, {32, 32}));
   Place(Label_Tittle, "Label_Tittle", Panel_TittleBar, {62, 21, 70, 15});
@@ -73,7 +48,7 @@ void TForm_Details::BuildLayout() {
   // Not transparent: it fills its box with the title bar's colour before the letter.
   Place(Label_Close, "Label_Close", Panel_TittleBar, {579, 9, 9, 16});
   Label_Close.SetCaption(u"X");
-  Label_Close.SetFont(CloseFont());
+  Label_Close.SetFont(TitleButtonFont(kCloseSilver));
 }
 
 void TForm_Details::BindEvents() {

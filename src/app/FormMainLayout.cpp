@@ -8,23 +8,9 @@ namespace tintara {
 namespace {
 
 constexpr TColor kWhite = 0xFFFFFF;
-constexpr TColor kTitleBarColor = 0xFFF5ED;
 constexpr TColor kStripColor = 0xFFD9BF;
 constexpr TColor kSplitterColor = 0xC0C0C0;
-constexpr Size kTitleBarPicture{650, 60};
 constexpr Size kTilePicture{200, 200};
-
-// "X" and "_": a wide display face, replaced by wide system faces where it is missing.
-Font TitleButtonFont() {
-  Font font;
-  font.family = u"Tekton Pro Ext";
-  font.fallbacks = {u"Verdana", u"Segoe UI", u"Tahoma"};
-  font.sizePt = 10;
-  font.heightPx = 13;
-  font.bold = true;
-  font.color = TForm_Main::kTitleLabelGrey;
-  return font;
-}
 
 Font AboutButtonFont() {
   Font font;
@@ -92,13 +78,7 @@ void TForm_Main::BuildLayout() {
   Image_Icon.SetHint(u"Click here to save rendered icon.");
   Image_Icon.SetShowHint(true);
 
-  Place(Panel_TittleBar, "Panel_TittleBar", *this, {0, 0, 600, 53});
-  Panel_TittleBar.SetAlign(Align::Top);
-  Panel_TittleBar.SetColor(kTitleBarColor);
-  Place(Image_Tittlebar, "Image_Tittlebar", Panel_TittleBar, {0, 0, 600, 71});
-  Image_Tittlebar.SetAlign(Align::Top);
-  Image_Tittlebar.SetPicture(Picture::ResourceBitmap(resources::kTitleBarBitmap, kTitleBarPicture));
-  Image_Tittlebar.SetFit(ImageFit::TopLeft);
+  PlaceTitleBar(Panel_TittleBar, Image_Tittlebar, *this, 71);
   Place(Image_Tittle, "Image_Tittle", Panel_TittleBar, {24, 12, 32, 32});
   Image_Tittle.SetPicture(Picture::ResourceIcon(resources::kLogoIcon, {32, 32}));
   // As wide as its text, once measured.
@@ -108,11 +88,11 @@ void TForm_Main::BuildLayout() {
   Place(Label_Close, "Label_Close", Panel_TittleBar, {579, 9, 9, 16});
   Label_Close.SetCaption(u"X");
   Label_Close.SetTransparent(true);
-  Label_Close.SetFont(TitleButtonFont());
+  Label_Close.SetFont(TitleButtonFont(kTitleLabelGrey));
   Place(Label_Minimize, "Label_Minimize", Panel_TittleBar, {566, 9, 7, 16});
   Label_Minimize.SetCaption(u"_");
   Label_Minimize.SetTransparent(true);
-  Label_Minimize.SetFont(TitleButtonFont());
+  Label_Minimize.SetFont(TitleButtonFont(kTitleLabelGrey));
   Place(Label_About, "Label_About", Panel_TittleBar, {555, 6, 7, 20});
   Label_About.SetCaption(u"?");
   Label_About.SetTransparent(true);

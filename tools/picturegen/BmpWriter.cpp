@@ -23,6 +23,22 @@ void FileHeader(ByteWriter& out, std::uint32_t fileSize, std::uint32_t pixelOffs
   out.U32(pixelOffset);
 }
 
+// The fields every bitmap header starts with; a larger header goes on after them.
+void InfoHeader(ByteWriter& out, std::uint32_t headerSize, const Image& image, int bitsPerPixel,
+                std::uint32_t compression, std::uint32_t pixelBytes, std::uint32_t colours) {
+  out.U32(headerSize);
+  out.I32(image.Width());
+  out.I32(image.Height());
+  out.U16(1);
+  out.U16(static_cast<std::uint32_t>(bitsPerPixel));
+  out.U32(compression);
+  out.U32(pixelBytes);
+  out.I32(kPixelsPerMetre);
+  out.I32(kPixelsPerMetre);
+  out.U32(colours);
+  out.U32(0);
+}
+
 // Bottom-up rows, blue-green-red order, alpha last when there are four bytes.
 void Pixels(ByteWriter& out, const Image& image, int bitsPerPixel) {
   const std::uint32_t stride = DibStride(image.Width(), bitsPerPixel);
@@ -47,17 +63,7 @@ std::vector<std::uint8_t> EncodeBmp24(const Image& image) {
   const std::uint32_t offset = kBitmapFileHeaderSize + kBitmapInfoHeaderSize;
   ByteWriter out;
   FileHeader(out, offset + pixelBytes, offset);
-  out.U32(kBitmapInfoHeaderSize);
-  out.I32(image.Width());
-  out.I32(image.Height());
-  out.U16(1);
-  out.U16(24);
-  out.U32(kBiRgb);
-  out.U32(pixelBytes);
-  out.I32(kPixelsPerMetre);
-  out.I32(kPixelsPerMetre);
-  out.U32(0);
-  out.U32(0);
+  InfoHeader(out, kBitmapInfoHeaderSize, image, 24, kBiRgb, pixelBytes, 0);
   Pixels(out, image, 24);
   return out.Take();
 }
@@ -82,17 +88,7 @@ std::vector<std::uint8_t> EncodeBmp8(const Image& image) {
   const std::uint32_t offset = kBitmapFileHeaderSize + kBitmapInfoHeaderSize + 4 * colours;
   ByteWriter out;
   FileHeader(out, offset + pixelBytes, offset);
-  out.U32(kBitmapInfoHeaderSize);
-  out.I32(image.Width());
-  out.I32(image.Height());
-  out.U16(1);
-  out.U16(8);
-  out.U32(kBiRgb);
-  out.U32(pixelBytes);
-  out.I32(kPixelsPerMetre);
-  out.I32(kPixelsPerMetre);
-  out.U32(colours);
-  out.U32(0);
+  InfoHeader(out, kBitmapInfoHeaderSize, image, 8, kBiRgb, pixelBytes, colours);
   for (const auto& [r, g, b] : table) {
     out.U8(b);
     out.U8(g);
@@ -115,17 +111,7 @@ std::vector<std::uint8_t> EncodeBmp32(const Image& image) {
   const std::uint32_t offset = kBitmapFileHeaderSize + kBitmapV5HeaderSize;
   ByteWriter out;
   FileHeader(out, offset + pixelBytes, offset);
-  out.U32(kBitmapV5HeaderSize);
-  out.I32(image.Width());
-  out.I32(image.Height());
-  out.U16(1);
-  out.U16(32);
-  out.U32(kBiBitfields);
-  out.U32(pixelBytes);
-  out.I32(kPixelsPerMetre);
-  out.I32(kPixelsPerMetre);
-  out.U32(0);
-  out.U32(0);
+  InfoHeader(out, kBitmapV5HeaderSize, image, 32, kBiBitfields, pixelBytes, 0);
   out.U32(0x00FF0000);  // red mask
   out.U32(0x0000FF00);  // green mask
   out.U32(0x000000FF);  // blue mask

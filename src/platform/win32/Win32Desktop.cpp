@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/PlatformError.h"
+#include "platform/win32/DibHeaders.h"
 #include "platform/win32/GdiHandles.h"
 #include "platform/win32/HandleCast.h"
 #include "platform/win32/SystemLibrary.h"
@@ -104,13 +105,8 @@ bool DrawOverBitmap(IconHandle icon, TColor textColor, RenderedIconBitmap& bitma
   const win32::MemoryDC dc;
   if (!dc) throw PlatformError("Cannot create a drawing surface for the icon");
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down, like the rendered bitmap
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
+  // Rows from the top, like the rendered bitmap.
+  BITMAPINFO info = win32::TopDownDib(width, height, 24);
   void* bits = nullptr;
   const win32::Bitmap surface(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!surface || bits == nullptr) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/PlatformError.h"
+#include "platform/win32/DibHeaders.h"
 #include "widgets/NearestScaling.h"
 #include "widgets/win32/TextConversion.h"
 
@@ -238,13 +239,7 @@ void GdiCanvas::DrawPixels(const PixelImage& image, const Rect& rect) {
     const TColor c = image.pixels[i];
     bgr[i] = ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
   }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = image.width;
-  info.bmiHeader.biHeight = -image.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownDib(image.width, image.height);
   const int previousMode = SetStretchBltMode(dc_, COLORONCOLOR);
   StretchDIBits(dc_, rect.left, rect.top, rect.width, rect.height, 0, 0, image.width, image.height,
                 bgr.data(), &info, DIB_RGB_COLORS, SRCCOPY);
@@ -266,12 +261,7 @@ void GdiCanvas::DrawScaledBgrx(const BgrxImageView& image, const Rect& rect) {
   const std::int32_t stripRows = std::clamp(kStripPixels / visible.width, 1, visible.height);
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(visible.width) *
                                     static_cast<std::size_t>(stripRows));
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = visible.width;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDownDib(visible.width, 0);
   for (std::int32_t top = 0; top < visible.height; top += stripRows) {
     const std::int32_t rows = std::min(stripRows, visible.height - top);
     ScaleNearest(image, rect.Extent(),

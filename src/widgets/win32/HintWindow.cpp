@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/PlatformError.h"
+#include "platform/win32/DibHeaders.h"
 
 namespace tintara::win32 {
 namespace {
@@ -60,13 +61,7 @@ void HintWindow::Render(const std::wstring& text, HFONT font) {
   size_.cx = textArea.right + 2 * kPaddingX;
   size_.cy = textArea.bottom + 2 * kPaddingY;
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size_.cx;
-  info.bmiHeader.biHeight = -size_.cy;  // rows from the top
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownDib(size_.cx, size_.cy);
   void* bits = nullptr;
   bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap_ || bits == nullptr) throw PlatformError("The hint window could not be created");

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/win32/DibHeaders.h"
 #include "platform/win32/GdiHandles.h"
 
 namespace tintara::win32 {
@@ -18,13 +19,7 @@ Bitmap MenuBitmap(HICON icon, int size, bool blended, COLORREF ground) {
   const Bitmap mask(info.hbmMask);
   if (!color) return {};
 
-  BITMAPINFO header{};
-  header.bmiHeader.biSize = sizeof header.bmiHeader;
-  header.bmiHeader.biWidth = size;
-  header.bmiHeader.biHeight = -size;
-  header.bmiHeader.biPlanes = 1;
-  header.bmiHeader.biBitCount = 32;
-  header.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO header = TopDownDib(size, size);
   void* bits = nullptr;
   Bitmap section(CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!section || bits == nullptr) return {};

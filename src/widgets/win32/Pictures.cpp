@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/PlatformError.h"
+#include "platform/win32/DibHeaders.h"
 
 namespace tintara::win32 {
 namespace {
@@ -14,17 +15,6 @@ BLENDFUNCTION PerPixelAlpha() {
   blend.SourceConstantAlpha = 255;
   blend.AlphaFormat = AC_SRC_ALPHA;
   return blend;
-}
-
-BITMAPINFO TopDown32(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
 }
 
 // How much of source cell `cell` lies inside the span [from, to) (in source cells).
@@ -68,7 +58,7 @@ Picture LoadPicture(HINSTANCE instance, int resourceId, bool alpha) {
 Picture ScalePicture(const Picture& source, int width, int height) {
   if (!source || width <= 0 || height <= 0) throw PlatformError("The picture could not be scaled");
   std::vector<std::uint8_t> from(static_cast<std::size_t>(source.width) * source.height * 4);
-  BITMAPINFO sourceInfo = TopDown32(source.width, source.height);
+  BITMAPINFO sourceInfo = TopDownDib(source.width, source.height);
   {
     const WindowDC screen(nullptr);
     if (!screen || GetDIBits(screen.get(), source.bitmap.get(), 0, source.height, from.data(),
@@ -80,7 +70,7 @@ Picture ScalePicture(const Picture& source, int width, int height) {
   scaled.width = width;
   scaled.height = height;
   scaled.hasAlpha = source.hasAlpha;
-  const BITMAPINFO targetInfo = TopDown32(width, height);
+  const BITMAPINFO targetInfo = TopDownDib(width, height);
   void* bits = nullptr;
   scaled.bitmap.reset(CreateDIBSection(nullptr, &targetInfo, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!scaled.bitmap || bits == nullptr) throw PlatformError("The picture could not be scaled");
