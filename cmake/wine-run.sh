@@ -3,6 +3,7 @@
 # windows preset, and the way scripts start tintara.exe.
 #
 #   wine-run.sh program.exe [arguments...]
+#   wine-run.sh --prepare      makes the prefix and installs the stand-in, runs nothing
 #
 # The program runs in a private 64-bit prefix under the build folder (TINTARA_WINEPREFIX
 # overrides it), made on first use, with the colorization stand-in in its system folder
@@ -34,7 +35,7 @@ fi
 
 build_dir=${TINTARA_BUILD_DIR:-}
 if [ -z "$build_dir" ]; then
-  build_dir=$(find_build_dir "$(dirname "$1")" "$PWD") || {
+  build_dir=$(find_build_dir "$([ "$1" = --prepare ] || dirname "$1")" "$PWD") || {
     echo "wine-run: no build folder found; set TINTARA_BUILD_DIR" >&2
     exit 2
   }
@@ -76,6 +77,8 @@ else
 fi
 flock -u 9
 exec 9>&-
+
+[ "$1" != --prepare ] || exit 0
 
 export WINEDLLOVERRIDES="dwmapi=n${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 exec wine "$@"

@@ -98,7 +98,10 @@ wait_for_log() {
       fail "the log shows '$E2E_FAIL_PATTERN'"
     fi
     if [ -n "$E2E_PID" ] && ! kill -0 "$E2E_PID" 2>/dev/null; then
-      fail "the program ended while waiting for $count x '$pattern'"
+      local status=0
+      wait "$E2E_PID" 2>/dev/null || status=$?
+      E2E_PID=
+      fail "the program ended (exit status $status) while waiting for $count x '$pattern'"
     fi
     [ "$SECONDS" -lt "$deadline" ] || fail "no $count x '$pattern' within ${seconds}s"
     sleep 0.1
